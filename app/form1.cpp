@@ -1,0 +1,135 @@
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/data_files.h"
+#include "app/floppy_icon.h"
+#include "app/settings_file.h"
+#include "platform/click_text_box.h"
+#include "platform/window_rules.h"
+
+namespace {
+
+const QColor numberButtonFace(192, 255, 192);
+
+QPushButton* makeButton(QWidget* form, const QString& text, QRect place) {
+    auto* button = new QPushButton(text, form);
+    button->setGeometry(place);
+    button->setFont(sansFont(8.25));
+    return button;
+}
+
+QPushButton* makeNumberButton(QWidget* form, const QString& text, int leftTwips) {
+    QPushButton* button = makeButton(form, text, twipsRect(leftTwips, 2400, 495, 495));
+    button->setFont(sansFont(8.25, true));
+    setFaceColour(button, numberButtonFace);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* form, const QString& text, QRect place, const QFont& font,
+                  const QColor& colour) {
+    auto* label = new QLabel(text, form);
+    label->setGeometry(place);
+    label->setFont(font);
+    setTextColour(label, colour);
+    return label;
+}
+
+}  // namespace
+
+Form1::Form1()
+    : drives(WineDrives::fromEnvironment()),
+      Dir1(drives), Dir2(drives), Dir3(drives), Dir4(drives), Dir5(drives),
+      Dir6(drives), Dir7(drives), Dir8(drives), Dir9(drives), Dir10(drives),
+      File1(drives), File2(drives), File3(drives), File4(drives),
+      File5(drives), File6(drives), File7(drives), File8(drives) {
+    setWindowTitle(QStringLiteral("Poser Quobbin  8.00"));
+    setWindowIcon(floppyIcon());
+    setFixedWindow(this, 7320, 3795);
+    setTextColour(this, Qt::white, Qt::black);
+    setFont(sansFont(8.25));
+    createControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    Text2 = new ClickTextBox(this);
+    Text2->setGeometry(twipsRect(120, 360, 3735, 375));
+    Label2 = makeLabel(this, QStringLiteral("<-- Click to Paste FileName"),
+                       twipsRect(3960, 480, 2055, 255), sansFont(8.25), QColor(0, 255, 255));
+    Label2->setTextFormat(Qt::PlainText);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setGeometry(twipsRect(120, 840, 6975, 1455));
+    Text1->setFont(sansFont(8.25, true));
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Command9 = makeNumberButton(this, QStringLiteral("1"), 120);
+    Command6 = makeNumberButton(this, QStringLiteral("2"), 720);
+    Command10 = makeNumberButton(this, QStringLiteral("3"), 1320);
+    Command11 = makeNumberButton(this, QStringLiteral("4"), 1920);
+    Command12 = makeNumberButton(this, QStringLiteral("5"), 2520);
+    Command3 = makeButton(this, QStringLiteral("Clear"), twipsRect(3120, 2400, 975, 495));
+    Command4 = makeButton(this, QStringLiteral("Set"), twipsRect(4200, 2400, 975, 495));
+    Command5 = makeButton(this, QStringLiteral("Update"), twipsRect(5280, 2400, 975, 495));
+    Command7 = makeButton(this, QStringLiteral("?"), twipsRect(6360, 2400, 735, 495));
+    setFaceColour(Command7, QColor(255, 192, 255));
+
+    Check1 = new QCheckBox(QStringLiteral("Multi-task"), this);
+    Check1->setGeometry(twipsRect(5280, 2925, 1095, 255));
+    Check1->setFont(sansFont(8.25));
+    setTextColour(Check1, QColor(255, 255, 0));  // on the window's black
+
+    Label3 = makeLabel(this, QStringLiteral("Quobbin"), twipsRect(100, 3000, 3975, 735),
+                       sansFont(26.25, true), QColor(0, 0, 255));
+    Label1 = makeLabel(this, QStringLiteral("Copyright \u00A9 2026 The Quobbin developers"),
+                       twipsRect(140, 3620, 4935, 255), sansFont(6.75), Qt::white);
+}
+
+bool Form1::Form_Load() {
+    if (!oneCopy.acquire()) {
+        return false;
+    }
+    // From here on a step that fails is skipped and the next one runs, silently.
+    if (drives.isFallback()) {
+        QDir().mkpath(WineDrives::fallbackDriveC());  // Wine's default c: comes with c:\ol
+    }
+    if (const std::optional<ResolvedPath> dataFolder = drives.resolve(dataFolderPath)) {
+        QDir().mkdir(dataFolder->hostPath);
+    }
+    // Empty unless the settings file holds a folder, whether or not that folder exists.
+    PoserDir = SettingsFile(drives).storedFolder().value_or(QString());
+    for (QPushButton* number : {Command9, Command6, Command10, Command11, Command12}) {
+        number->setVisible(false);
+    }
+    nl = QStringLiteral("\r\n");
+    return true;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::Form_Unload() {
+    End();
+}
+
+void Form1::End() {
+    ending = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this) {
+            window->close();
+        }
+    }
+    QCoreApplication::quit();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/drives.h"
+
+// One read of a folder: its subfolders and its files, each in list order. A folder list and
+// a file list pointed at the same folder share one of these instead of reading it twice.
+class FolderListing {
+public:
+    // Empty when the path is no drive path or the folder cannot be opened.
+    static std::shared_ptr<const FolderListing> read(const WineDrives& drives,
+                                                     const QString& drivePath);
+
+    const QString& drivePath() const { return path; }
+    const QByteArray& drivePathUtf8() const { return pathUtf8; }
+
+    qsizetype folderCount() const { return qsizetype(folders.size()); }
+    qsizetype fileCount() const { return qsizetype(files.size()); }
+    QByteArrayView folderName(qsizetype i) const { return nameAt(folders[size_t(i)]); }
+    QByteArrayView fileName(qsizetype i) const { return nameAt(files[size_t(i)]); }
+
+private:
+    struct Entry {
+        std::uint32_t offset;
+        std::uint32_t length;
+    };
+
+    QByteArrayView nameAt(Entry e) const { return {names.data() + e.offset, e.length}; }
+    void sortEntries(std::vector<Entry>& entries) const;
+
+    QString path;
+    QByteArray pathUtf8;
+    std::string names;  // every name, back to back: one allocation for the whole folder
+    std::vector<Entry> folders;
+    std::vector<Entry> files;
+};
+
+// Whether a name can stand in a Windows path: no \ / : * ? " < > | and no control character,
+// and valid UTF-8. Other names cannot be given to Poser and are never listed.
+bool isListableName(QByteArrayView name);

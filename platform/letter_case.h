@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Lower-casing maps every code point to its simple lower case, one to one, never the full
+// mapping that can change a text's length ("İ" must not become "i" plus a combining dot, a
+// path Wine could no longer open). ASCII takes a fast path.
+
+QString toLowerSimple(QStringView text);
+QByteArray toLowerSimpleUtf8(QByteArrayView utf8);
+
+bool isAscii(QByteArrayView bytes);
+
+// Orders two UTF-8 names by their lower-cased code points; names that differ only in letter
+// case are then ordered by their bytes, so the order is fixed.
+int compareFolded(QByteArrayView a, QByteArrayView b);
+
+bool equalsIgnoringCase(QStringView a, QStringView b);
