@@ -1,0 +1,168 @@
+"""Drives the built program under Xvfb as a user would: xdotool for the mouse and keys,
+xclip for the clipboard, an X client message for the close box.
+
+Every session has its own display, Wine prefix, HOME and runtime folder, so tests run in
+parallel and never touch the real home folder."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, protocol
+
+MAIN_WINDOW = r"^Poser Quobbin  8\.00$"
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_for(probe, what, timeout=15.0, interval=0.05):
+    """Polls probe() until it returns something true, and returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def _free_display():
+    for number in range(100 + os.getpid() % 400, 1000):
+        if not os.path.exists("/tmp/.X%d-lock" % number) and \
+                not os.path.exists("/tmp/.X11-unix/X%d" % number):
+            return number
+    raise Failure("no free X display number")
+
+
+class Session:
+    """An X server, a temporary Wine prefix and the program under test."""
+
+    def __init__(self, program):
+        self.program = os.path.abspath(program)
+        self.folder = tempfile.mkdtemp(prefix="quobbin-e2e-")
+        self.prefix = os.path.join(self.folder, "wine")
+        self.drive_c = os.path.join(self.prefix, "drive_c")
+        os.makedirs(os.path.join(self.prefix, "dosdevices"))
+        os.makedirs(self.drive_c)
+        os.symlink("../drive_c", os.path.join(self.prefix, "dosdevices", "c:"))
+        os.symlink("/", os.path.join(self.prefix, "dosdevices", "z:"))
+        runtime = os.path.join(self.folder, "run")
+        os.makedirs(runtime, mode=0o700)
+        home = os.path.join(self.folder, "home")
+        os.makedirs(home)
+        self.number = _free_display()
+        self.env = dict(os.environ, DISPLAY=":%d" % self.number, WINEPREFIX=self.prefix,
+                        HOME=home, XDG_DATA_HOME=os.path.join(home, ".local", "share"),
+                        XDG_RUNTIME_DIR=runtime)
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.server = None
+        self.processes = []
+
+    def __enter__(self):
+        self.server = subprocess.Popen(
+            ["Xvfb", ":%d" % self.number, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: subprocess.run(["xdpyinfo", "-display", ":%d" % self.number],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        env=self.env).returncode == 0, "Xvfb to answer")
+        self.x = xdisplay.Display(":%d" % self.number)
+        return self
+
+    def __exit__(self, *exc):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        self.x.close()
+        self.server.terminate()
+        self.server.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+        return False
+
+    # The program.
+    def start(self):
+        process = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def host_path(self, relative):
+        """A path on drive c:, given with forward slashes."""
+        return os.path.join(self.drive_c, relative)
+
+    # Windows.
+    def xdotool(self, *args, check_rc=True):
+        result = subprocess.run(["xdotool", *map(str, args)], env=self.env,
+                                capture_output=True, text=True, timeout=30)
+        if check_rc and result.returncode != 0:
+            raise Failure("xdotool %s failed: %s" % (" ".join(map(str, args)), result.stderr))
+        return result.stdout
+
+    def windows(self, name):
+        out = self.xdotool("search", "--onlyvisible", "--name", name, check_rc=False)
+        return [int(w) for w in out.split()]
+
+    def window(self, name, timeout=15.0):
+        return wait_for(lambda: self.windows(name), "a window named " + name, timeout)[0]
+
+    def window_name(self, wid):
+        return self.xdotool("getwindowname", wid).rstrip("\n")
+
+    def click(self, wid, x, y, button=1):
+        self.xdotool("mousemove", "--window", wid, x, y, "click", "--delay", "0", button)
+
+    def double_click(self, wid, x, y):
+        self.xdotool("mousemove", "--window", wid, x, y, "click", "--repeat", "2",
+                     "--delay", "60", 1)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "20", *keys)
+
+    def close_box(self, wid):
+        """What the close box does: asks the window to close with WM_DELETE_WINDOW."""
+        window = self.x.create_resource_object("window", wid)
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(event, event_mask=X.NoEventMask)
+        self.x.flush()
+
+    def screenshot(self, path, wid=None):
+        os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
+        target = ["-window", str(wid)] if wid else ["-window", "root"]
+        subprocess.run(["import", "-display", ":%d" % self.number, *target, path],
+                       env=self.env, check=True, timeout=30)
+
+    # Clipboard.
+    def set_clipboard(self, text):
+        subprocess.run("xclip -selection clipboard -i >/dev/null 2>&1", shell=True,
+                       input=text.encode(), env=self.env, check=True, timeout=10)
+
+    def clipboard(self):
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                capture_output=True, timeout=10)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else ""
+
+
+def run(test):
+    """Runs test(session) and reports the result the way CTest reads it."""
+    program = sys.argv[1]
+    try:
+        with Session(program) as session:
+            test(session)
+    except Failure as failure:
+        print("FAIL:", failure)
+        sys.exit(1)
+    print("PASS")
