@@ -55,6 +55,7 @@ Form1::Form1()
     setTextColour(this, Qt::white, Qt::black);
     setFont(sansFont(8.25));
     createControls();
+    connectHandlers();
 }
 
 Form1::~Form1() = default;
@@ -93,6 +94,10 @@ void Form1::createControls() {
                        sansFont(26.25, true), QColor(0, 0, 255));
     Label1 = makeLabel(this, QStringLiteral("Copyright \u00A9 2026 The Quobbin developers"),
                        twipsRect(140, 3620, 4935, 255), sansFont(6.75), Qt::white);
+}
+
+// Each control's event reaches the handler named after the control and the event.
+void Form1::connectHandlers() {
 }
 
 bool Form1::Form_Load() {

@@ -110,6 +110,7 @@ private:
     void ScanLibrary();
 
     void createControls();
+    void connectHandlers();
 
     OneCopyLock oneCopy;
     QPointer<Form2> poserFolderDialog;
