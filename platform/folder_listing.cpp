@@ -44,6 +44,15 @@ bool isValidUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
+// A folder's path and a name in it, one separator between them (a root ends in one already).
+QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name) {
+    QByteArray path = folder;
+    if (!path.endsWith(separator)) {
+        path += separator;
+    }
+    return path.append(name);
+}
+
 }  // namespace
 
 bool isListableName(QByteArrayView name) {
@@ -62,14 +71,24 @@ std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drive
     if (!resolved) {
         return nullptr;
     }
-    const QByteArray hostPath = QFile::encodeName(resolved->hostPath);
+    return readHost(QFile::encodeName(resolved->hostPath), resolved->drivePath);
+}
+
+std::shared_ptr<const FolderListing> FolderListing::readFolder(qsizetype i) const {
+    const QByteArrayView name = folderName(i);
+    return readHost(joined(hostPath, '/', name), QString::fromUtf8(joined(pathUtf8, '\\', name)));
+}
+
+std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& hostPath,
+                                                             const QString& drivePath) {
     DIR* dir = opendir(hostPath.constData());
     if (dir == nullptr) {
         return nullptr;
     }
     auto listing = std::make_shared<FolderListing>();
-    listing->path = resolved->drivePath;
-    listing->pathUtf8 = resolved->drivePath.toUtf8();
+    listing->hostPath = hostPath;
+    listing->path = drivePath;
+    listing->pathUtf8 = drivePath.toUtf8();
     const int fd = dirfd(dir);
     while (const dirent* entry = readdir(dir)) {
         const QByteArrayView name(entry->d_name);

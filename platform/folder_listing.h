@@ -16,6 +16,11 @@ public:
     static std::shared_ptr<const FolderListing> read(const WineDrives& drives,
                                                      const QString& drivePath);
 
+    // The i-th subfolder, opened as this read found it: its drive path is not resolved again,
+    // so no other folder whose name differs only in letter case takes its place. Empty when
+    // it cannot be opened (it has vanished meanwhile).
+    std::shared_ptr<const FolderListing> readFolder(qsizetype i) const;
+
     const QString& drivePath() const { return path; }
     const QByteArray& drivePathUtf8() const { return pathUtf8; }
 
@@ -30,9 +35,12 @@ private:
         std::uint32_t length;
     };
 
+    static std::shared_ptr<const FolderListing> readHost(const QByteArray& hostPath,
+                                                         const QString& drivePath);
     QByteArrayView nameAt(Entry e) const { return {names.data() + e.offset, e.length}; }
     void sortEntries(std::vector<Entry>& entries) const;
 
+    QByteArray hostPath;
     QString path;
     QByteArray pathUtf8;
     std::string names;  // every name, back to back: one allocation for the whole folder

@@ -1,17 +1,16 @@
 #include "platform/folder_lists.h"
 
 bool ListOfFolder::setPath(const QString& drivePath) {
-    std::shared_ptr<const FolderListing> read = FolderListing::read(drives, drivePath);
+    return show(FolderListing::read(drives, drivePath));
+}
+
+bool ListOfFolder::show(std::shared_ptr<const FolderListing> read) {
     if (!read) {
         return false;
     }
-    show(std::move(read));
-    return true;
-}
-
-void ListOfFolder::show(std::shared_ptr<const FolderListing> read) {
     current = std::move(read);
     path = current->drivePath();
+    return true;
 }
 
 QString FolderList::List(qsizetype i) const {
@@ -19,10 +18,12 @@ QString FolderList::List(qsizetype i) const {
     return path.endsWith(u'\\') ? path + name : path + u'\\' + name;
 }
 
+bool FolderList::setPathToSubfolder(const FolderList& parent, qsizetype i) {
+    return show(parent.current->readFolder(i));
+}
+
 void FileList::setPath(const FolderList& sameFolder) {
-    if (sameFolder.listing()) {
-        show(sameFolder.listing());
-    }
+    show(sameFolder.listing());
 }
 
 QString FileList::List(qsizetype i) const {

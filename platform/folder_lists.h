@@ -25,7 +25,8 @@ public:
     void setDrives(const WineDrives& newDrives) { drives = newDrives; }
 
 protected:
-    void show(std::shared_ptr<const FolderListing> read);
+    // Shows a read of a folder; false, keeping the folder shown, when there is none.
+    bool show(std::shared_ptr<const FolderListing> read);
 
     WineDrives drives;
     std::shared_ptr<const FolderListing> current;
@@ -39,6 +40,10 @@ public:
     qsizetype ListCount() const { return current ? current->folderCount() : 0; }
     // The full drive path of the i-th subfolder.
     QString List(qsizetype i) const;
+
+    // Sets `Path` to another folder list's `List(i)`, opening the very entry that list read,
+    // without resolving the drive path again. Fails like `setPath` when it cannot be opened.
+    bool setPathToSubfolder(const FolderList& parent, qsizetype i);
 };
 
 class FileList : public ListOfFolder {

@@ -19,6 +19,7 @@ private slots:
     void failedSetPathKeepsTheFolder();
     void fileListSharesTheFolderListsRead();
     void drivePathsOfEntries();
+    void opensTheVerySubfolderListed();
 };
 
 void FolderListsTest::listsInFoldedOrder_data() {
@@ -143,6 +144,32 @@ void FolderListsTest::drivePathsOfEntries() {
     QVERIFY(folders.setPath(QStringLiteral("C:\\")));
     QCOMPARE(folders.Path(), QStringLiteral("C:\\"));
     QCOMPARE(folders.List(0), QStringLiteral("C:\\Poser"));
+}
+
+// Setting `Path` to `List(i)` would take a folder whose name differs only in letter case when
+// the listed one has vanished; pointing at the listed entry never does.
+void FolderListsTest::opensTheVerySubfolderListed() {
+    TestPrefix prefix;
+    prefix.writeFile(QStringLiteral("Drive/Props/a.obj"));
+    prefix.writeFile(QStringLiteral("Drive/props/b.obj"));
+    const WineDrives drives = WineDrives::fromEnvironment();
+    FolderList root(drives);
+    FolderList folders(drives);
+    QVERIFY(root.setPath(QStringLiteral("C:\\")));
+    QVERIFY(folders.setPathToSubfolder(root, 0));
+    QCOMPARE(folders.Path(), QStringLiteral("C:\\Drive"));
+    FolderList props(drives);
+    QVERIFY(props.setPathToSubfolder(folders, 0));
+    QCOMPARE(props.Path(), folders.List(0));
+
+    QDir(prefix.driveC() + QStringLiteral("/Drive/Props")).removeRecursively();
+    QVERIFY(!props.setPathToSubfolder(folders, 0));
+    QCOMPARE(props.Path(), QStringLiteral("C:\\Drive\\Props"));
+    FolderList byPath(drives);
+    QVERIFY(byPath.setPath(folders.List(0)));
+    QCOMPARE(byPath.Path(), QStringLiteral("C:\\Drive\\props"));
+    QVERIFY(props.setPathToSubfolder(folders, 1));
+    QCOMPARE(props.Path(), QStringLiteral("C:\\Drive\\props"));
 }
 
 QTEST_GUILESS_MAIN(FolderListsTest)
