@@ -111,7 +111,9 @@ void Form1::createControls() {
 }
 
 // Each control's event reaches the handler named after the control and the event.
-void Form1::connectHandlers() {}
+void Form1::connectHandlers() {
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+}
 
 bool Form1::Form_Load() {
     if (!oneCopy.acquire()) {

@@ -18,6 +18,7 @@ class Form2;
 class Form4;
 class Form5;
 class Form6;
+struct ScanWalk;
 
 // The main window. It owns the program-wide state for the program's lifetime; other windows
 // reach it directly. Each handler is defined in the folder of the subsystem that owns it.
@@ -72,16 +73,18 @@ public:
     FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9, Dir10;
     FileList File1, File2, File3, File4, File5, File6, File7, File8;
 
-    // Library scan (index/): its working values outlive the walk.
+    // Library scan (index/): its working values outlive the walk. A file's name and line are
+    // held as UTF-8, as the lists give them and the index file holds them.
     qsizetype folderindex[9] = {};  // levels 1 to 8
-    qsizetype lastfolder[9] = {};   // levels 2 to 8
+    qsizetype lastfolder[9] = {};   // levels 1 to 8; level 1 ends at `totalfoldersA` - 1
     QString folderpath[9];          // levels 1 to 8
     qsizetype filecount = 0;
     qsizetype fileindex = 0;
-    QString filename;
-    QString fullname;
+    QByteArray filename;
+    QByteArray fullname;
     qsizetype dotpos = 0;
-    bool scanning = false;
+    bool scanning = false;     // a walk is writing the index file
+    bool indexOpened = false;  // the last walk could create or empty the index file
 
     // Missing-file look-up (lookup/).
     qsizetype hits = 0;
@@ -108,6 +111,8 @@ private:
     void Form_Unload();
     void PrepareScan();
     void ScanLibrary();
+    bool ScanFiles(const FileList& files, ScanWalk& walk);
+    bool LetEventsRun(ScanWalk& walk);
 
     void createControls();
     void connectHandlers();
