@@ -6,7 +6,7 @@ import sys
 
 from quobbin_e2e import MAIN_WINDOW, check, run, wait_for
 
-LIBRARY_FILES = 100_000
+LIBRARY_FILES = 60_000
 MAKE_LIBRARY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
                             "../../../shared/bench/make_library.py")
 LEFT_OUT = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"}
