@@ -71,24 +71,24 @@ std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drive
     if (!resolved) {
         return nullptr;
     }
-    return readHost(QFile::encodeName(resolved->hostPath), resolved->drivePath);
+    return readHost(QFile::encodeName(resolved->hostPath), resolved->drivePath.toUtf8());
 }
 
 std::shared_ptr<const FolderListing> FolderListing::readFolder(qsizetype i) const {
     const QByteArrayView name = folderName(i);
-    return readHost(joined(hostPath, '/', name), QString::fromUtf8(joined(pathUtf8, '\\', name)));
+    return readHost(joined(hostPath, '/', name), joined(pathUtf8, '\\', name));
 }
 
 std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& hostPath,
-                                                             const QString& drivePath) {
+                                                             const QByteArray& drivePathUtf8) {
     DIR* dir = opendir(hostPath.constData());
     if (dir == nullptr) {
         return nullptr;
     }
     auto listing = std::make_shared<FolderListing>();
     listing->hostPath = hostPath;
-    listing->path = drivePath;
-    listing->pathUtf8 = drivePath.toUtf8();
+    listing->path = QString::fromUtf8(drivePathUtf8);
+    listing->pathUtf8 = drivePathUtf8;
     const int fd = dirfd(dir);
     while (const dirent* entry = readdir(dir)) {
         const QByteArrayView name(entry->d_name);

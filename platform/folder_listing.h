@@ -36,7 +36,7 @@ private:
     };
 
     static std::shared_ptr<const FolderListing> readHost(const QByteArray& hostPath,
-                                                         const QString& drivePath);
+                                                         const QByteArray& drivePathUtf8);
     QByteArrayView nameAt(Entry e) const { return {names.data() + e.offset, e.length}; }
     void sortEntries(std::vector<Entry>& entries) const;
 
