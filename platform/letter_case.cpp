@@ -6,10 +6,6 @@
 
 namespace {
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
-}
-
 // Decodes one code point of valid UTF-8 at text[pos] and moves pos past it.
 char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
@@ -84,6 +80,25 @@ int compareFolded(QByteArrayView a, QByteArrayView b) {
         return bytes < 0 ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < utf8.size() && j < lowered.size()) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const auto l = static_cast<unsigned char>(lowered[j]);
+        if ((c | l) < 0x80) {
+            if (asciiLower(char(c)) != char(l)) {
+                return false;
+            }
+            ++i;
+            ++j;
+        } else if (QChar::toLower(nextCodePoint(utf8, i)) != nextCodePoint(lowered, j)) {
+            return false;
+        }
+    }
+    return i == utf8.size() && j == lowered.size();
 }
 
 bool equalsIgnoringCase(QStringView a, QStringView b) {
