@@ -98,6 +98,7 @@ void Form1::createControls() {
 
 // Each control's event reaches the handler named after the control and the event.
 void Form1::connectHandlers() {
+    connect(Text2, &ClickTextBox::Click, this, &Form1::Text2_Click);
 }
 
 bool Form1::Form_Load() {
