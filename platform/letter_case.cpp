@@ -20,6 +20,16 @@ char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
     return code;
 }
 
+// The next code point, lower-cased, and pos moved past it; ASCII takes the fast path.
+char32_t nextLowered(QByteArrayView text, qsizetype& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return static_cast<unsigned char>(asciiLower(char(lead)));
+    }
+    return QChar::toLower(nextCodePoint(text, pos));
+}
+
 }  // namespace
 
 bool isAscii(QByteArrayView bytes) {
@@ -55,19 +65,8 @@ int compareFolded(QByteArrayView a, QByteArrayView b) {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[j]);
-        char32_t la;
-        char32_t lb;
-        if ((ca | cb) < 0x80) {
-            la = static_cast<unsigned char>(asciiLower(char(ca)));
-            lb = static_cast<unsigned char>(asciiLower(char(cb)));
-            ++i;
-            ++j;
-        } else {
-            la = QChar::toLower(nextCodePoint(a, i));
-            lb = QChar::toLower(nextCodePoint(b, j));
-        }
+        const char32_t la = nextLowered(a, i);
+        const char32_t lb = nextLowered(b, j);
         if (la != lb) {
             return la < lb ? -1 : 1;
         }
@@ -86,15 +85,7 @@ bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < utf8.size() && j < lowered.size()) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const auto l = static_cast<unsigned char>(lowered[j]);
-        if ((c | l) < 0x80) {
-            if (asciiLower(char(c)) != char(l)) {
-                return false;
-            }
-            ++i;
-            ++j;
-        } else if (QChar::toLower(nextCodePoint(utf8, i)) != nextCodePoint(lowered, j)) {
+        if (nextLowered(utf8, i) != nextCodePoint(lowered, j)) {
             return false;
         }
     }
