@@ -99,6 +99,7 @@ void Form1::createControls() {
 // Each control's event reaches the handler named after the control and the event.
 void Form1::connectHandlers() {
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
 }
 
 bool Form1::Form_Load() {
