@@ -15,7 +15,8 @@ namespace {
 const QString missingFile = QStringLiteral("LongHair_Red.jpg");
 const QString missingName = QStringLiteral("LongHair_Red");  // as Poser gives it without extension
 
-// The main window as it stands after a look-up that found three files.
+// The main window with the number buttons 1 to 3 showing, as after a look-up that found three
+// files, and the look-up and results boxes holding the texts given.
 void showThreeMatches(Form1& window, const QString& lookedUp, const QString& results) {
     window.Command11->hide();
     window.Command12->hide();
@@ -40,33 +41,20 @@ QPixmap setupPicture() {
     const QRect set = placed(window.Command4, client);
     const QRect update = placed(window.Command5, client);
     const QRect multiTask = placed(window.Check1, client);
-    drawArrow(painter, set.center() - QPoint(0, 52), set.center() - QPoint(0, 18));
-    drawBadge(painter, set.center() - QPoint(0, 62), 1);
-    drawArrow(painter, multiTask.center() + QPoint(78, 0),
-              QPoint(multiTask.right() + 2, multiTask.center().y()));
-    drawBadge(painter, multiTask.center() + QPoint(88, 0), 2);
-    drawArrow(painter, update.center() - QPoint(0, 52), update.center() - QPoint(0, 18));
-    drawBadge(painter, update.center() - QPoint(0, 62), 3);
+    drawCallout(painter, set.center() - QPoint(0, 62), set.center() - QPoint(0, 18), 1);
+    drawCallout(painter, multiTask.center() + QPoint(88, 0),
+                QPoint(multiTask.right() + 2, multiTask.center().y()), 2);
+    drawCallout(painter, update.center() - QPoint(0, 62), update.center() - QPoint(0, 18), 3);
 
-    QRect caption(10, 342, 480, 40);
-    const int gap = 7;
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Use Set to locate and open your Poser "
-                                                          "main folder."),
-                                           1));
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Tick Multi-task to keep other "
-                                                          "programs usable while Quobbin works; "
-                                                          "untick it for faster work."),
-                                           2));
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Use Update to index Poser's files. "
-                                                          "Quobbin is then ready."),
-                                           3));
-    drawCaption(painter, caption.translated(0, 4),
-                QStringLiteral("Setting up takes these three steps. Run Update after you have "
-                               "installed all your Poser models, and again only when Poser "
-                               "cannot find newly installed files."));
+    drawCaptionList(
+        painter, 342,
+        {QStringLiteral("Use Set to locate and open your Poser main folder."),
+         QStringLiteral("Tick Multi-task to keep other programs usable while Quobbin works; "
+                        "untick it for faster work."),
+         QStringLiteral("Use Update to index Poser's files. Quobbin is then ready.")},
+        QStringLiteral("Setting up takes these three steps. Run Update after you have installed "
+                       "all your Poser models, and again only when Poser cannot find newly "
+                       "installed files."));
     return picture;
 }
 
@@ -121,32 +109,19 @@ QPixmap findFilesPicture() {
     const QRect results = placed(window.Text1, client);
     const QRect numbers = placed(window.Command9, client).united(placed(window.Command10, client));
     drawBadge(painter, QPoint(lookUp.right() - 20, lookUp.top() - 12), 1);
-    drawBadge(painter, QPoint(results.right() - 50, results.center().y() + 6), 2);
-    drawArrow(painter, QPoint(results.right() - 62, results.center().y() + 2),
-              QPoint(results.left() + 330, results.top() + 24));
-    drawBadge(painter, QPoint(numbers.right() + 40, numbers.center().y()), 3);
-    drawArrow(painter, QPoint(numbers.right() + 28, numbers.center().y()),
-              QPoint(numbers.right() + 3, numbers.center().y()));
+    drawCallout(painter, QPoint(results.right() - 50, results.center().y() + 6),
+                QPoint(results.left() + 330, results.top() + 24), 2);
+    drawCallout(painter, QPoint(numbers.right() + 40, numbers.center().y()),
+                QPoint(numbers.right() + 3, numbers.center().y()), 3);
 
-    QRect caption(10, 342, 480, 40);
-    const int gap = 6;
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Click the look-up box: the file name "
-                                                          "shows up in it."),
-                                           1));
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Quobbin at once lists every file "
-                                                          "matching the name."),
-                                           2));
-    caption.translate(0, gap + drawCaption(painter, caption,
-                                           QStringLiteral("Choose, with 1 to 5, the file of the "
-                                                          "type that Poser asks for, then paste it "
-                                                          "into Poser's dialog box. When only one "
-                                                          "file is found, it is chosen at once."),
-                                           3));
-    drawCaption(painter, caption.translated(0, 4),
-                QStringLiteral("Poser does not always give the file's extension; then files of "
-                               "that name with any extension are listed. At most five files "
-                               "can be chosen."));
+    drawCaptionList(
+        painter, 342,
+        {QStringLiteral("Click the look-up box: the file name shows up in it."),
+         QStringLiteral("Quobbin at once lists every file matching the name."),
+         QStringLiteral("Choose, with 1 to 5, the file of the type that Poser asks for, then "
+                        "paste it into Poser's dialog box. When only one file is found, it is "
+                        "chosen at once.")},
+        QStringLiteral("Poser does not always give the file's extension; then files of that name "
+                       "with any extension are listed. At most five files can be chosen."));
     return picture;
 }

@@ -130,3 +130,17 @@ int drawCaption(QPainter& painter, QRect box, const QString& text, int number) {
     painter.restore();
     return std::max(used.height(), number > 0 ? 2 * badgeRadius : 0);
 }
+
+void drawCallout(QPainter& painter, QPoint badgeCentre, QPointF target, int number) {
+    drawArrow(painter, badgeCentre, target);
+    drawBadge(painter, badgeCentre, number);
+}
+
+void drawCaptionList(QPainter& painter, int top, const QStringList& numbered, const QString& note) {
+    const int gap = 6;
+    QRect caption(10, top, 480, 60);
+    for (int number = 1; number <= numbered.size(); ++number) {
+        caption.translate(0, gap + drawCaption(painter, caption, numbered[number - 1], number));
+    }
+    drawCaption(painter, caption.translated(0, 4), note);
+}

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -26,5 +27,11 @@ void drawBadge(QPainter& painter, QPoint centre, int number);
 // An arrow from a badge or caption to what it points at.
 void drawArrow(QPainter& painter, QPointF from, QPointF to);
 
+// A badge with an arrow from it to what it points at.
+void drawCallout(QPainter& painter, QPoint badgeCentre, QPointF target, int number);
+
 // A caption wrapped into a box, led by its badge when it has a number. Gives the height used.
 int drawCaption(QPainter& painter, QRect box, const QString& text, int number = 0);
+
+// Captions numbered from 1, one under another across the picture from `top`, then a note.
+void drawCaptionList(QPainter& painter, int top, const QStringList& numbered, const QString& note);
