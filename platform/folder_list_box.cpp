@@ -41,7 +41,6 @@ FolderListBox::FolderListBox(const WineDrives& drives, QWidget* parent)
     setItemDelegate(new IndentedEntries(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
     setPath(drives.currentFolder());
 }
 

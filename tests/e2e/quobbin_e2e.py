@@ -192,6 +192,13 @@ def save_screenshot(session, name, wid):
     session.screenshot(os.path.join(screenshot_folder(session), name + ".png"), wid)
 
 
+def owner(session, wid):
+    """The window that a window is kept with (WM_TRANSIENT_FOR): such a window stays out of
+    the task bar. None for a window of its own."""
+    transient = session.x.create_resource_object("window", wid).get_wm_transient_for()
+    return transient.id if transient else None
+
+
 def press_set(session, main):
     """Presses "Set" and gives the dialog's window."""
     session.click(main, *SET_BUTTON)
