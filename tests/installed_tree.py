@@ -1,7 +1,7 @@
 """`cmake --install` into a temporary prefix lays Quobbin out as a desktop program: the program,
 its desktop entry, the icon at every hicolor size, the AppStream metainfo, the manual page and
-the copyright file, and nothing else. The pieces name one another consistently, and the
-freedesktop validators pass them where the validators are installed.
+the package's copyright and changelog, and nothing else. The pieces name one another
+consistently, and the freedesktop validators pass them where the validators are installed.
 
 Usage: installed_tree.py CMAKE BUILD_DIR APP_ID VERSION"""
 import gzip
@@ -31,7 +31,7 @@ def expected_files(app_id):
              for size in ICON_SIZES]
     return {"bin/quobbin", "share/applications/%s.desktop" % app_id,
             "share/metainfo/%s.metainfo.xml" % app_id, "share/man/man1/quobbin.1.gz",
-            "share/doc/quobbin/copyright", *icons}
+            "share/doc/quobbin/copyright", "share/doc/quobbin/changelog.gz", *icons}
 
 
 def installed_files(prefix):
