@@ -45,10 +45,24 @@ QLabel* makeLabel(QWidget* form, const QString& text, QRect place, const QFont& 
 
 Form1::Form1()
     : drives(WineDrives::fromEnvironment()),
-      Dir1(drives), Dir2(drives), Dir3(drives), Dir4(drives), Dir5(drives),
-      Dir6(drives), Dir7(drives), Dir8(drives), Dir9(drives), Dir10(drives),
-      File1(drives), File2(drives), File3(drives), File4(drives),
-      File5(drives), File6(drives), File7(drives), File8(drives) {
+      Dir1(drives),
+      Dir2(drives),
+      Dir3(drives),
+      Dir4(drives),
+      Dir5(drives),
+      Dir6(drives),
+      Dir7(drives),
+      Dir8(drives),
+      Dir9(drives),
+      Dir10(drives),
+      File1(drives),
+      File2(drives),
+      File3(drives),
+      File4(drives),
+      File5(drives),
+      File6(drives),
+      File7(drives),
+      File8(drives) {
     setWindowTitle(QStringLiteral("Poser Quobbin  8.00"));
     setWindowIcon(floppyIcon());
     setFixedWindow(this, 7320, 3795);
@@ -105,6 +119,8 @@ void Form1::connectHandlers() {
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
     connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
 }
 
 bool Form1::Form_Load() {

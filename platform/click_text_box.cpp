@@ -13,8 +13,8 @@ void ClickTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ClickTextBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked =
-        pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool clicked = pressed && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     pressed = false;
     QLineEdit::mouseReleaseEvent(event);
     if (clicked) {

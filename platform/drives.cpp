@@ -138,8 +138,9 @@ std::optional<ResolvedPath> WineDrives::resolve(QStringView drivePath) const {
     QStringList onDisk;
     bool inExistingFolder = true;
     for (const QString& name : parts->names) {
-        QString entry = inExistingFolder ? matchingEntry(host.isEmpty() ? QStringLiteral("/") : host, name)
-                                         : QString();
+        QString entry = inExistingFolder
+                            ? matchingEntry(host.isEmpty() ? QStringLiteral("/") : host, name)
+                            : QString();
         if (entry.isEmpty()) {
             inExistingFolder = false;
             entry = name;

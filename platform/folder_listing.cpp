@@ -91,7 +91,6 @@ std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drive
 }
 
 void FolderListing::sortEntries(std::vector<Entry>& entries) const {
-    std::sort(entries.begin(), entries.end(), [this](Entry a, Entry b) {
-        return compareFolded(nameAt(a), nameAt(b)) < 0;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [this](Entry a, Entry b) { return compareFolded(nameAt(a), nameAt(b)) < 0; });
 }

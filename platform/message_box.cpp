@@ -22,5 +22,5 @@ void MsgBoxOk(QWidget* parent, const QString& text) {
 
 int MsgBoxYesNo(QWidget* parent, const QString& text) {
     return runBox(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes
-                                                                                          : vbNo;
+                                                                                        : vbNo;
 }
