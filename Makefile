@@ -1,8 +1,8 @@
-# The two commands of the README. Both install what is missing first and can run again.
+# The commands of the README. Each installs what is missing first and can run again.
 BUILD := build
 DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev python3 python3-xlib \
 	xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation fonts-dejavu-core \
-	desktop-file-utils appstream
+	desktop-file-utils appstream dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test deps build package
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
+
+# The Debian package, build/quobbin_<version>_amd64.deb.
+package: build
+	cd $(BUILD) && cpack
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja

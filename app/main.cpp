@@ -4,6 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1 form;
     if (!form.Form_Load()) {

@@ -6,10 +6,6 @@
 
 namespace {
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
-}
-
 // Decodes one code point of valid UTF-8 at text[pos] and moves pos past it.
 char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
@@ -22,6 +18,16 @@ char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
         code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
     return code;
+}
+
+// The next code point, lower-cased, and pos moved past it; ASCII takes the fast path.
+char32_t nextLowered(QByteArrayView text, qsizetype& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return static_cast<unsigned char>(asciiLower(char(lead)));
+    }
+    return QChar::toLower(nextCodePoint(text, pos));
 }
 
 }  // namespace
@@ -59,19 +65,8 @@ int compareFolded(QByteArrayView a, QByteArrayView b) {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
-        const auto ca = static_cast<unsigned char>(a[i]);
-        const auto cb = static_cast<unsigned char>(b[j]);
-        char32_t la;
-        char32_t lb;
-        if ((ca | cb) < 0x80) {
-            la = static_cast<unsigned char>(asciiLower(char(ca)));
-            lb = static_cast<unsigned char>(asciiLower(char(cb)));
-            ++i;
-            ++j;
-        } else {
-            la = QChar::toLower(nextCodePoint(a, i));
-            lb = QChar::toLower(nextCodePoint(b, j));
-        }
+        const char32_t la = nextLowered(a, i);
+        const char32_t lb = nextLowered(b, j);
         if (la != lb) {
             return la < lb ? -1 : 1;
         }
@@ -84,6 +79,17 @@ int compareFolded(QByteArrayView a, QByteArrayView b) {
         return bytes < 0 ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < utf8.size() && j < lowered.size()) {
+        if (nextLowered(utf8, i) != nextCodePoint(lowered, j)) {
+            return false;
+        }
+    }
+    return i == utf8.size() && j == lowered.size();
 }
 
 bool equalsIgnoringCase(QStringView a, QStringView b) {

@@ -9,6 +9,10 @@
 // mapping that can change a text's length ("İ" must not become "i" plus a combining dot, a
 // path Wine could no longer open). ASCII takes a fast path.
 
+inline char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
 QString toLowerSimple(QStringView text);
 QByteArray toLowerSimpleUtf8(QByteArrayView utf8);
 
@@ -19,3 +23,7 @@ bool isAscii(QByteArrayView bytes);
 int compareFolded(QByteArrayView a, QByteArrayView b);
 
 bool equalsIgnoringCase(QStringView a, QStringView b);
+
+// Whether the UTF-8 text, lower-cased, equals `lowered` (UTF-8 already in lower case). Nothing
+// is built: it stops at the first code point that differs, so a million names compare fast.
+bool lowersTo(QByteArrayView utf8, QByteArrayView lowered);

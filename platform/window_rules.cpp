@@ -33,3 +33,8 @@ void setFixedWindow(QWidget* window, int clientWidthTwips, int clientHeightTwips
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
+
+void setFixedDialog(QWidget* window, int clientWidthTwips, int clientHeightTwips) {
+    setFixedWindow(window, clientWidthTwips, clientHeightTwips);
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+}

@@ -38,3 +38,7 @@ Form* showForm(QPointer<Form>& form, Args&&... args) {
 
 // A fixed border with only the close box.
 void setFixedWindow(QWidget* window, int clientWidthTwips, int clientHeightTwips);
+
+// The same border on a window that another owns: a dialog kept with its owner, out of the
+// task bar.
+void setFixedDialog(QWidget* window, int clientWidthTwips, int clientHeightTwips);

@@ -166,3 +166,72 @@ def run(test):
         print("FAIL:", failure)
         sys.exit(1)
     print("PASS")
+
+
+# The Poser folder dialog and the help pages. Places are in pixels within a window's client
+# area (the layouts' twips divided by 15).
+SETUP_DIALOG = r"^Poser Quobbin$"
+HELP_PAGES = [r"^Setting Up Poser Quobbin$",
+              r"^How to Use Poser Quobbin - Get The FileName From Poser$",
+              r"^How to Use Poser Quobbin - Using the Quobbin to Get Files$"]
+SET_BUTTON = (312, 176)
+HELP_BUTTON = (448, 176)
+DRIVE_LIST = (100, 50)
+SET_POSER_BUTTON = (256, 88)
+NEXT_BUTTONS = [(448, 24), (424, 24)]  # on pages 1 and 2
+FOLDER_LIST_TOP = 73  # inside the list's frame
+FOLDER_LIST_ROW_HEIGHT = 20  # with the fonts the Makefile installs
+
+
+def screenshot_folder(session):
+    """Where reviewers find the screenshots: next to the built program."""
+    return os.path.join(os.path.dirname(session.program), "screenshots")
+
+
+def save_screenshot(session, name, wid):
+    session.screenshot(os.path.join(screenshot_folder(session), name + ".png"), wid)
+
+
+def owner(session, wid):
+    """The window that a window is kept with (WM_TRANSIENT_FOR): such a window stays out of
+    the task bar. None for a window of its own."""
+    transient = session.x.create_resource_object("window", wid).get_wm_transient_for()
+    return transient.id if transient else None
+
+
+def press_set(session, main):
+    """Presses "Set" and gives the dialog's window."""
+    session.click(main, *SET_BUTTON)
+    return session.window(SETUP_DIALOG)
+
+
+def pick_drive(session, dialog, letter):
+    """Opens the drive list and picks a drive by its letter."""
+    session.click(dialog, *DRIVE_LIST)
+    time.sleep(0.3)  # the list's drop-down opens
+    session.key(letter.lower(), "Return")
+
+
+def open_folder_row(session, dialog, row):
+    """Double-clicks the entry in the given row of the folder list (0 is the top row)."""
+    y = FOLDER_LIST_TOP + row * FOLDER_LIST_ROW_HEIGHT + FOLDER_LIST_ROW_HEIGHT // 2
+    session.double_click(dialog, 60, y)
+    time.sleep(0.5)  # past the double-click time, so the next click starts afresh
+
+
+def press_set_poser(session, dialog):
+    session.click(dialog, *SET_POSER_BUTTON)
+
+
+def page_through_help(session, main, on_page=None):
+    """Presses "?", then "Next >" on pages 1 and 2; calls on_page(number, window) on each
+    page while it is shown, and gives the window of page 3."""
+    session.click(main, *HELP_BUTTON)
+    for number, name in enumerate(HELP_PAGES, start=1):
+        page = session.window(name)
+        if on_page:
+            on_page(number, page)
+        if number <= len(NEXT_BUTTONS):
+            session.click(page, *NEXT_BUTTONS[number - 1])
+            wait_for(lambda: page not in session.windows(name), "page %d to hide" % number)
+    return page

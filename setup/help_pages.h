@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class Form1;
+class QLabel;
+class QPushButton;
+
+// A page of help: a picture, the window's background, drawn unscaled from the top left. The
+// "Next >" buttons hide their page; the close box destroys it.
+class HelpPage : public QWidget {
+    Q_OBJECT
+
+public:
+    const QPixmap& picture() const { return pagePicture; }
+
+protected:
+    HelpPage(Form1* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips,
+             QPixmap picture);
+    void paintEvent(QPaintEvent* event) override;
+
+    Form1* form1;
+
+private:
+    QPixmap pagePicture;
+};
+
+// Page 1: setting up.
+class Form4 : public HelpPage {
+    Q_OBJECT
+
+public:
+    explicit Form4(Form1* owner);
+
+    QLabel* Label1;
+    QPushButton* Command2;
+
+    void Command2_Click();
+};
+
+// Page 2: getting a missing file's name from Poser.
+class Form5 : public HelpPage {
+    Q_OBJECT
+
+public:
+    explicit Form5(Form1* owner);
+
+    QPushButton* Command1;
+
+    void Command1_Click();
+};
+
+// Page 3: finding the file; closed with its close box.
+class Form6 : public HelpPage {
+    Q_OBJECT
+
+public:
+    explicit Form6(Form1* owner);
+};
