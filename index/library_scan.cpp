@@ -8,6 +8,7 @@
 
 #include "app/data_files.h"
 #include "app/form1.h"
+#include "platform/letter_case.h"
 #include "platform/text_lines.h"
 
 namespace {
@@ -32,10 +33,6 @@ struct ScanLevel {
 bool isLeftOut(QByteArrayView loweredExtension) {
     static const QByteArrayView leftOut[] = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"};
     return std::find(std::begin(leftOut), std::end(leftOut), loweredExtension) != std::end(leftOut);
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
 }
 
 }  // namespace
