@@ -4,7 +4,7 @@ import os
 import subprocess
 import sys
 
-from quobbin_e2e import MAIN_WINDOW, check, run, wait_for
+from quobbin_e2e import MAIN_WINDOW, MULTI_TASK_BOX, check, press_update, run, wait_for
 
 LIBRARY_FILES = 60_000
 MAKE_LIBRARY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
@@ -35,10 +35,8 @@ def test(session):
 
     program = session.start()
     window = session.window(MAIN_WINDOW)
-    session.click(window, 360, 203)  # "Multi-task"
-    session.click(window, 384, 176)  # "Update"
-    session.window(r"^Poser Quobbin$")  # the question
-    session.key("Return")  # Yes, the default button
+    session.click(window, *MULTI_TASK_BOX)
+    press_update(session, window)
     wait_for(lambda: os.path.exists(index) and os.path.getsize(index) > 0,
              "the scan to write its first lines", timeout=30, interval=0.01)
     session.close_box(window)

@@ -4,11 +4,8 @@ several matches a number button sends its match."""
 import os
 import time
 
-from quobbin_e2e import MAIN_WINDOW, check, run, wait_for
-
-LOOKUP_BOX = (100, 36)  # inside Text2: 120, 360, 3735, 375 twips
-BUTTON_2 = (64, 176)  # Command6: 720, 2400, 495, 495 twips
-MESSAGE_BOX = r"^Poser Quobbin$"
+from quobbin_e2e import (MAIN_WINDOW, MESSAGE_BOX, NUMBER_BUTTONS, check, clipboard_becomes,
+                         look_up, run)
 
 INDEX = [
     r"C:\Poser\Runtime\Geometries\Figure.obj",
@@ -16,18 +13,6 @@ INDEX = [
     r"C:\Poser\Runtime\Textures\A\Skin.jpg",
     r"C:\Poser\Runtime\Textures\B\Skin.jpg",
 ]
-
-
-def look_up(session, window, name, double=False):
-    session.set_clipboard(name)
-    if double:
-        session.double_click(window, *LOOKUP_BOX)
-    else:
-        session.click(window, *LOOKUP_BOX)
-
-
-def clipboard_becomes(session, text):
-    wait_for(lambda: session.clipboard() == text, "the clipboard to hold " + text, timeout=10)
 
 
 def test(session):
@@ -51,7 +36,7 @@ def test(session):
 
     look_up(session, window, "skin.jpg")
     time.sleep(0.5)
-    session.click(window, *BUTTON_2)
+    session.click(window, *NUMBER_BUTTONS[1])
     clipboard_becomes(session, r"c:\poser\runtime\textures\b\skin.jpg")
 
 

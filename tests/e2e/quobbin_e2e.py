@@ -175,7 +175,12 @@ HELP_PAGES = [r"^Setting Up Poser Quobbin$",
               r"^How to Use Poser Quobbin - Get The FileName From Poser$",
               r"^How to Use Poser Quobbin - Using the Quobbin to Get Files$"]
 SET_BUTTON = (312, 176)
+UPDATE_BUTTON = (384, 176)
 HELP_BUTTON = (448, 176)
+MULTI_TASK_BOX = (360, 203)
+LOOKUP_BOX = (100, 36)  # inside Text2: 120, 360, 3735, 375 twips
+NUMBER_BUTTONS = [(24, 176), (64, 176), (104, 176), (144, 176), (184, 176)]
+MESSAGE_BOX = r"^Poser Quobbin$"
 DRIVE_LIST = (100, 50)
 SET_POSER_BUTTON = (256, 88)
 NEXT_BUTTONS = [(448, 24), (424, 24)]  # on pages 1 and 2
@@ -235,3 +240,25 @@ def page_through_help(session, main, on_page=None):
             session.click(page, *NEXT_BUTTONS[number - 1])
             wait_for(lambda: page not in session.windows(name), "page %d to hide" % number)
     return page
+
+
+def press_update(session, main):
+    """Presses "Update" and answers its question with Yes, the default button (a message box
+    takes the keyboard focus)."""
+    session.click(main, *UPDATE_BUTTON)
+    session.window(MESSAGE_BOX)
+    session.key("Return")
+
+
+def look_up(session, main, name, double=False):
+    """Copies a name as Poser's dialog would, then clicks (or double-clicks) the look-up box."""
+    session.set_clipboard(name)
+    time.sleep(0.5)  # past the double-click time: an earlier click must not pair with this one
+    if double:
+        session.double_click(main, *LOOKUP_BOX)
+    else:
+        session.click(main, *LOOKUP_BOX)
+
+
+def clipboard_becomes(session, text):
+    wait_for(lambda: session.clipboard() == text, "the clipboard to hold " + text, timeout=10)
