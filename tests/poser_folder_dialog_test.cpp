@@ -18,17 +18,11 @@ using Answers = QList<QMessageBox::StandardButton>;
 
 namespace {
 
-const QString notPoser = QStringLiteral(
-    "ERROR: Poser Directory not found.\r\nPlease OPEN your Poser Directory to continue.");
-const QString alreadySet = QStringLiteral("Poser is already SET.\r\nDo you want to Overwrite it?");
-
-// A started program whose current folder is the root of drive c:, holding the folders given,
+// A started program whose current folder is the root of drive c:, which holds Poser 5\Textures,
 // with a drive q: that is not ready (a disk drive without its disk).
 struct Program {
-    explicit Program(const QStringList& folders = {}, const QByteArray& settings = {}) {
-        for (const QString& folder : folders) {
-            prefix.makeFolder(folder);
-        }
+    explicit Program(const QByteArray& settings) {
+        prefix.makeFolder(QStringLiteral("Poser 5/Textures"));
         prefix.writeFile(QStringLiteral("ol/zz"), settings);
         prefix.linkDrive(u'q', prefix.folder() + QStringLiteral("/no such disk"));
         QDir::setCurrent(prefix.driveC());
@@ -39,10 +33,9 @@ struct Program {
 
     QByteArray settings() const {
         QFile file(prefix.driveC() + QStringLiteral("/ol/zz"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // "Set", as the user presses it.
     Form2* pressSet() {
         QTest::mouseClick(form1->Command4, Qt::LeftButton);
         return form1->findChild<Form2*>();
@@ -59,294 +52,139 @@ QPoint entryAt(const FolderListBox* list, const QString& text) {
     return found.isEmpty() ? QPoint(-1, -1) : list->visualItemRect(found.first()).center();
 }
 
-void click(FolderListBox* list, const QString& text) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entryAt(list, text));
-}
-
-void doubleClick(FolderListBox* list, const QString& text) {
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, entryAt(list, text));
-}
-
-QStringList entries(const FolderListBox* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row) {
-        texts.append(list->item(row)->text());
-    }
-    return texts;
-}
-
 }  // namespace
 
 class PoserFolderDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void testsTheFolderOwnName_data();
-    void testsTheFolderOwnName();
-    void setPoserStoresTheOpenFolder_data();
-    void setPoserStoresTheOpenFolder();
-    void setPoserWhereSettingsCannotBeWritten_data();
-    void setPoserWhereSettingsCannotBeWritten();
-    void highlightedFolderIsNotTheOneTested();
-    void opensEntries_data();
-    void opensEntries();
-    void loadsTheStoredFolder_data();
-    void loadsTheStoredFolder();
-    void picksDrives_data();
-    void picksDrives();
-    void showsAgain_data();
-    void showsAgain();
+    void testsTheFolderOwnName_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("a drive's root has an empty own name") << "C:\\" << false;
+        QTest::newRow("Poser 5") << "C:\\Programs\\Poser 5" << true;
+        QTest::newRow("MyPoser") << "D:\\MyPoser" << true;
+        QTest::newRow("POSER, letter case ignored") << "C:\\POSER" << true;
+        QTest::newRow("Runtime under a Poser folder") << "C:\\Poser 5\\Runtime" << false;
+    }
+
+    void testsTheFolderOwnName() {
+        QFETCH(QString, folder);
+        QFETCH(bool, accepted);
+        QCOMPARE(isPoserFolderName(folder), accepted);
+    }
+
+    // The user's steps, after "Set" first shows the dialog: "open" is a double click on a
+    // folder list entry, "click" highlights one, "type" picks a drive by its letter; the others
+    // press a button or a key, or change the disk under the dialog.
+    void dialogFollowsTheUser_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QByteArray>("storedAfter");
+        QTest::addColumn<QString>("path");
+
+        const QByteArray old = "C:\\Old Poser\r\nanother line\r\n";
+        const QByteArray poser5 = "C:\\Poser 5\r\n";
+        const QStringList alreadySet{"Poser is already SET.\r\nDo you want to Overwrite it?"};
+        QTest::newRow("the first store asks nothing")
+            << QByteArray() << "open Poser 5, Set Poser" << Answers{} << QStringList{} << poser5
+            << "C:\\Poser 5";
+        QTest::newRow("Enter opens the highlighted folder and presses no button")
+            << QByteArray() << "click Poser 5, Enter, Set Poser" << Answers{} << QStringList{}
+            << poser5 << "C:\\Poser 5";
+        QTest::newRow("Yes overwrites, leaving exactly the new line")
+            << old << "open Poser 5, Set Poser" << Answers{QMessageBox::Yes} << alreadySet << poser5
+            << "C:\\Poser 5";
+        QTest::newRow("No leaves everything as it was")
+            << old << "open Poser 5, Set Poser" << Answers{QMessageBox::No} << alreadySet << old
+            << "C:\\Poser 5";
+        QTest::newRow("a highlighted folder that is not opened is not the one tested")
+            << old << "click Poser 5, Set Poser" << Answers{}
+            << QStringList{"ERROR: Poser Directory not found.\r\n"
+                           "Please OPEN your Poser Directory to continue."}
+            << old << "C:\\";
+        QTest::newRow("the settings file cannot be written: nothing changes")
+            << QByteArray() << "c:\\ol is a file, open Poser 5, Set Poser" << Answers{}
+            << QStringList{"The settings file c:\\ol\\zz cannot be written.\r\n"
+                           "Your Poser folder was not set."}
+            << QByteArray() << "C:\\Poser 5";
+        QTest::newRow("a stored folder that is gone: the current folder")
+            << QByteArray("C:\\Poser 4\r\n") << "" << Answers{} << QStringList{}
+            << QByteArray("C:\\Poser 4\r\n") << "C:\\";
+        QTest::newRow("a stored folder on a drive that is not ready: the current folder")
+            << QByteArray("Q:\\Poser\r\n") << "" << Answers{} << QStringList{}
+            << QByteArray("Q:\\Poser\r\n") << "C:\\";
+        QTest::newRow("a drive picked opens at its current folder")
+            << poser5 << "type z" << Answers{} << QStringList{} << poser5 << "Z:\\";
+        QTest::newRow("a drive that is not ready: a message, and back to the previous drive")
+            << poser5 << "type q" << Answers{} << QStringList{"Drive q: is not ready."} << poser5
+            << "C:\\Poser 5";
+        QTest::newRow("a folder removed since it was listed: a message")
+            << poser5 << "Textures removed, open Textures" << Answers{}
+            << QStringList{"This folder cannot be opened:\r\nC:\\Poser 5\\Textures"} << poser5
+            << "C:\\Poser 5";
+        QTest::newRow("Cancel keeps the dialog and the folder last opened")
+            << poser5 << "type z, Cancel, Set" << Answers{} << QStringList{} << poser5 << "Z:\\";
+        QTest::newRow("the close box destroys it: the next Set loads the stored folder")
+            << poser5 << "type z, close box, Set" << Answers{} << QStringList{} << poser5
+            << "C:\\Poser 5";
+    }
+
+    // `PoserDir` is always the stored folder, the dialog hides once it has stored one, and the
+    // drive list shows the drive of the open folder.
+    void dialogFollowsTheUser() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, steps);
+        QFETCH(Answers, answers);
+        QFETCH(QStringList, boxes);
+        QFETCH(QByteArray, storedAfter);
+        QFETCH(QString, path);
+        Program program(stored);
+        QPointer<Form2> dialog = program.pressSet();
+
+        MessageBoxAnswerer answerer(answers);
+        for (const QString& step : steps.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+            const QString named = step.section(u' ', 1);
+            if (step.startsWith(QStringLiteral("open "))) {
+                QTest::mouseDClick(dialog->Dir1->viewport(), Qt::LeftButton, {},
+                                   entryAt(dialog->Dir1, named));
+            } else if (step.startsWith(QStringLiteral("click "))) {
+                QTest::mouseClick(dialog->Dir1->viewport(), Qt::LeftButton, {},
+                                  entryAt(dialog->Dir1, named));
+            } else if (step == QStringLiteral("Enter")) {
+                QTest::keyClick(dialog->Dir1, Qt::Key_Return);
+            } else if (step.startsWith(QStringLiteral("type "))) {
+                QTest::keyClicks(dialog->Drive1, named);
+            } else if (step == QStringLiteral("Set Poser")) {
+                QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+            } else if (step == QStringLiteral("Cancel")) {
+                QTest::mouseClick(dialog->Command2, Qt::LeftButton);
+            } else if (step == QStringLiteral("close box")) {
+                dialog->close();
+            } else if (step == QStringLiteral("Set")) {
+                QVERIFY(!dialog || dialog->isHidden());
+                dialog = program.pressSet();
+            } else if (step == QStringLiteral("Textures removed")) {
+                QVERIFY(QDir(program.prefix.driveC() + QStringLiteral("/Poser 5/Textures"))
+                            .removeRecursively());
+            } else {
+                QCOMPARE(step, QStringLiteral("c:\\ol is a file"));
+                QVERIFY(QDir(program.prefix.driveC() + QStringLiteral("/ol")).removeRecursively());
+                program.prefix.writeFile(QStringLiteral("ol"), "not a folder");
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(answerer.texts(), boxes);
+        QCOMPARE(program.settings(), storedAfter);
+        QCOMPARE(program.form1->PoserDir, QString(storedAfter).section(u'\r', 0, 0));
+        QCOMPARE(program.form1->findChildren<Form2*>(), QList<Form2*>{dialog});
+        QCOMPARE(dialog->isHidden(), storedAfter != stored);
+        QCOMPARE(dialog->Dir1->Path(), path);
+        QCOMPARE(dialog->Drive1->Drive(), path.left(2).toLower());
+    }
 };
-
-void PoserFolderDialogTest::testsTheFolderOwnName_data() {
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("a drive's root has an empty own name") << "C:\\" << false;
-    QTest::newRow("Poser 5") << "C:\\Programs\\Poser 5" << true;
-    QTest::newRow("MyPoser") << "D:\\MyPoser" << true;
-    QTest::newRow("POSER, letter case ignored") << "C:\\POSER" << true;
-    QTest::newRow("Runtime under a Poser folder") << "C:\\Poser 5\\Runtime" << false;
-    QTest::newRow("a text without a backslash is taken whole") << "Poser" << true;
-    QTest::newRow("no folder open") << "" << false;
-}
-
-void PoserFolderDialogTest::testsTheFolderOwnName() {
-    QFETCH(QString, folder);
-    QFETCH(bool, accepted);
-    QCOMPARE(isPoserFolderName(folder), accepted);
-}
-
-void PoserFolderDialogTest::setPoserStoresTheOpenFolder_data() {
-    QTest::addColumn<QByteArray>("storedBefore");
-    QTest::addColumn<QString>("opened");
-    QTest::addColumn<Answers>("answers");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QByteArray>("storedAfter");
-    QTest::addColumn<QString>("poserDirAfter");
-
-    const QByteArray old = "C:\\Old Poser\r\nanother line\r\n";
-    QTest::newRow("the first store asks nothing")
-        << QByteArray() << "Poser 5" << Answers{} << QStringList{} << QByteArray("C:\\Poser 5\r\n")
-        << "C:\\Poser 5";
-    QTest::newRow("five bytes hold no folder: no question")
-        << QByteArray("abc\r\n") << "MyPoser" << Answers{} << QStringList{}
-        << QByteArray("C:\\MyPoser\r\n") << "C:\\MyPoser";
-    QTest::newRow("Yes overwrites, leaving exactly the new line")
-        << old << "Poser 5" << Answers{QMessageBox::Yes} << QStringList{alreadySet}
-        << QByteArray("C:\\Poser 5\r\n") << "C:\\Poser 5";
-    QTest::newRow("No leaves everything as it was")
-        << old << "Poser 5" << Answers{QMessageBox::No} << QStringList{alreadySet} << old
-        << "C:\\Old Poser";
-    QTest::newRow("a folder not named Poser is refused")
-        << old << "Runtime" << Answers{} << QStringList{notPoser} << old << "C:\\Old Poser";
-}
-
-void PoserFolderDialogTest::setPoserStoresTheOpenFolder() {
-    QFETCH(QByteArray, storedBefore);
-    QFETCH(QString, opened);
-    QFETCH(Answers, answers);
-    QFETCH(QStringList, boxes);
-    QFETCH(QByteArray, storedAfter);
-    QFETCH(QString, poserDirAfter);
-    Program program({"Poser 5", "MyPoser", "Runtime"}, storedBefore);
-    Form2* dialog = program.pressSet();
-    doubleClick(dialog->Dir1, opened);
-
-    MessageBoxAnswerer answerer(answers);
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), boxes);
-    QCOMPARE(program.settings(), storedAfter);
-    QCOMPARE(program.form1->PoserDir, poserDirAfter);
-    QCOMPARE(dialog->isHidden(), storedAfter != storedBefore);
-}
-
-void PoserFolderDialogTest::setPoserWhereSettingsCannotBeWritten_data() {
-    QTest::addColumn<bool>("dataFolderIsAFile");
-
-    QTest::newRow("c:\\ol is missing") << false;
-    QTest::newRow("c:\\ol is a file") << true;
-}
-
-void PoserFolderDialogTest::setPoserWhereSettingsCannotBeWritten() {
-    QFETCH(bool, dataFolderIsAFile);
-    Program program({"Poser 5"});
-    QDir(program.prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
-    if (dataFolderIsAFile) {
-        program.prefix.writeFile(QStringLiteral("ol"), "not a folder");
-    }
-    Form2* dialog = program.pressSet();
-    doubleClick(dialog->Dir1, QStringLiteral("Poser 5"));
-
-    MessageBoxAnswerer answerer;
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), QStringList{"The settings file c:\\ol\\zz cannot be written.\r\n"
-                                           "Your Poser folder was not set."});
-    QCOMPARE(program.form1->PoserDir, QString());
-    QVERIFY(!QFile::exists(program.prefix.driveC() + QStringLiteral("/ol/zz")));
-    QVERIFY(dialog->isVisible());
-}
-
-void PoserFolderDialogTest::highlightedFolderIsNotTheOneTested() {
-    Program program({"Poser 5"});
-    Form2* dialog = program.pressSet();
-    click(dialog->Dir1, QStringLiteral("Poser 5"));
-    QCOMPARE(dialog->Dir1->currentItem()->text(), QStringLiteral("Poser 5"));
-
-    MessageBoxAnswerer answerer;
-    QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-    QCOMPARE(answerer.texts(), QStringList{notPoser});
-    QCOMPARE(program.settings(), QByteArray());
-}
-
-void PoserFolderDialogTest::opensEntries_data() {
-    QTest::addColumn<QString>("startAt");
-    QTest::addColumn<QString>("entryText");
-    QTest::addColumn<bool>("byEnter");
-    QTest::addColumn<bool>("removedMeanwhile");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("boxes");
-
-    QTest::newRow("a double click opens a subfolder")
-        << "C:\\"
-        << "Poser 5" << false << false << "C:\\Poser 5"
-        << QStringList{"C:\\", "Poser 5", "Runtime", "Textures"} << QStringList{};
-    QTest::newRow("Enter opens the highlighted subfolder and presses no button")
-        << "C:\\"
-        << "Poser 5" << true << false << "C:\\Poser 5"
-        << QStringList{"C:\\", "Poser 5", "Runtime", "Textures"} << QStringList{};
-    QTest::newRow("a double click on an ancestor opens it")
-        << "C:\\Poser 5\\Runtime"
-        << "Poser 5" << false << false << "C:\\Poser 5"
-        << QStringList{"C:\\", "Poser 5", "Runtime", "Textures"} << QStringList{};
-    QTest::newRow("a double click on the root opens it")
-        << "C:\\Poser 5"
-        << "C:\\" << false << false << "C:\\" << QStringList{"C:\\", "ol", "Poser 5"}
-        << QStringList{};
-    QTest::newRow("a folder removed since it was listed is dropped from the list")
-        << "C:\\Poser 5"
-        << "Textures" << false << true << "C:\\Poser 5" << QStringList{"C:\\", "Poser 5", "Runtime"}
-        << QStringList{"This folder cannot be opened:\r\nC:\\Poser 5\\Textures"};
-}
-
-void PoserFolderDialogTest::opensEntries() {
-    QFETCH(QString, startAt);
-    QFETCH(QString, entryText);
-    QFETCH(bool, byEnter);
-    QFETCH(bool, removedMeanwhile);
-    QFETCH(QString, path);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, boxes);
-    Program program({"Poser 5/Runtime", "Poser 5/Textures"});
-    Form2* dialog = program.pressSet();
-    QVERIFY(dialog->Dir1->setPath(startAt));
-    if (removedMeanwhile) {
-        QDir(program.prefix.driveC() + QStringLiteral("/Poser 5/Textures")).removeRecursively();
-    }
-
-    MessageBoxAnswerer answerer;
-    if (byEnter) {
-        click(dialog->Dir1, entryText);
-        QTest::keyClick(dialog->Dir1, Qt::Key_Return);
-    } else {
-        doubleClick(dialog->Dir1, entryText);
-    }
-    QCOMPARE(dialog->Dir1->Path(), path);
-    QCOMPARE(entries(dialog->Dir1), shown);
-    const QString openFolderEntry = path.endsWith(u'\\') ? path : path.section(u'\\', -1);
-    QCOMPARE(dialog->Dir1->currentItem()->text(), openFolderEntry);
-    QCOMPARE(answerer.texts(), boxes);
-    QCOMPARE(program.settings(), QByteArray());
-    QVERIFY(dialog->isVisible());
-}
-
-void PoserFolderDialogTest::loadsTheStoredFolder_data() {
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("the stored folder") << QByteArray("C:\\Poser 5\r\n") << "C:\\Poser 5";
-    QTest::newRow("a stored folder that is gone: the current folder")
-        << QByteArray("C:\\Poser 4\r\n") << "C:\\";
-    QTest::newRow("a stored folder on a drive that is not ready: the current folder")
-        << QByteArray("Q:\\Poser\r\n") << "C:\\";
-    QTest::newRow("five bytes hold no folder") << QByteArray("Z:\\\r\n") << "C:\\";
-}
-
-void PoserFolderDialogTest::loadsTheStoredFolder() {
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, path);
-    Program program({"Poser 5"}, stored);
-    Form2* dialog = program.pressSet();
-    QCOMPARE(dialog->Dir1->Path(), path);
-    QCOMPARE(dialog->Drive1->Drive(), QStringLiteral("c:"));
-    QCOMPARE(dialog->nl, QStringLiteral("\r\n"));
-}
-
-void PoserFolderDialogTest::picksDrives_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("boxes");
-
-    QTest::newRow("a drive opens at its current folder") << "z"
-                                                         << "z:"
-                                                         << "Z:\\" << QStringList{};
-    QTest::newRow("a drive that is not ready: a message, and back to the previous drive")
-        << "q"
-        << "c:"
-        << "C:\\Poser 5" << QStringList{"Drive q: is not ready."};
-}
-
-void PoserFolderDialogTest::picksDrives() {
-    QFETCH(QString, typed);
-    QFETCH(QString, drive);
-    QFETCH(QString, path);
-    QFETCH(QStringList, boxes);
-    Program program({"Poser 5"});
-    Form2* dialog = program.pressSet();
-    doubleClick(dialog->Dir1, QStringLiteral("Poser 5"));
-
-    MessageBoxAnswerer answerer;
-    QTest::keyClicks(dialog->Drive1, typed);  // the drive's letter picks it
-    QCOMPARE(answerer.texts(), boxes);
-    QCOMPARE(dialog->Drive1->Drive(), drive);
-    QCOMPARE(dialog->Dir1->Path(), path);
-}
-
-void PoserFolderDialogTest::showsAgain_data() {
-    QTest::addColumn<bool>("byCloseBox");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("Cancel keeps the dialog and the folder last opened") << false << "C:\\Poser 5";
-    QTest::newRow("the close box destroys it: the next Set loads the stored folder")
-        << true << "C:\\Stored Poser";
-}
-
-void PoserFolderDialogTest::showsAgain() {
-    QFETCH(bool, byCloseBox);
-    QFETCH(QString, path);
-    Program program({"Poser 5", "Stored Poser"}, "C:\\Stored Poser\r\n");
-    QPointer<Form2> first = program.pressSet();
-    doubleClick(first->Dir1, QStringLiteral("C:\\"));
-    doubleClick(first->Dir1, QStringLiteral("Poser 5"));
-    if (byCloseBox) {
-        first->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-    } else {
-        QTest::mouseClick(first->Command2, Qt::LeftButton);
-        QVERIFY(first->isHidden());
-    }
-
-    Form2* again = program.pressSet();
-    QCOMPARE(again == first.data(), !byCloseBox);
-    QCOMPARE(program.form1->findChildren<Form2*>().size(), 1);
-    QVERIFY(again->isVisible());
-    QCOMPARE(again->Dir1->Path(), path);
-    QCOMPARE(program.settings(), QByteArray("C:\\Stored Poser\r\n"));
-    QCOMPARE(program.form1->PoserDir, QStringLiteral("C:\\Stored Poser"));
-}
 
 QTEST_MAIN(PoserFolderDialogTest)
 #include "poser_folder_dialog_test.moc"
