@@ -1,6 +1,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <utility>
 
 #include "app/form1.h"
 #include "platform/click_text_box.h"
@@ -8,107 +9,64 @@
 #include "tests/support/message_boxes.h"
 #include "tests/support/test_prefix.h"
 
-namespace {
-
-const QString cantSend = QStringLiteral("Can't send information.");
-
-// A window after a look-up with the three matches a, b and c.
-struct ThreeMatches {
-    ThreeMatches() {
-        prefix.writeFile(
-            QStringLiteral("ol/oz"),
-            "C:\\Poser\\A\\skin.jpg\r\nC:\\Poser\\B\\skin.jpg\r\nC:\\Poser\\C\\Skin.jpg\r\n");
-        form.Form_Load();
-        form.show();
-        lookUp(QStringLiteral("skin.jpg"));
-    }
-    void lookUp(const QString& name) {
-        setClipboardText(name);
-        QTest::mouseClick(form.Text2, Qt::LeftButton);
-    }
-    TestPrefix prefix;
-    Form1 form;
-    MessageBoxAnswerer boxes;  // a box no one answers would hang the test
-};
-
-}  // namespace
+const QString cantSend = "Can't send information.";
 
 class TransferButtonsTest : public QObject {
     Q_OBJECT
+    TestPrefix prefix;  // one throw-away Wine prefix for every test
 
 private slots:
-    void numberButtonsSendTheirMatch();
     void onlyDrivePathsAreSent_data();
     void onlyDrivePathsAreSent();
-    void buttonsLeftFromAnEarlierLookUpSendNothing();
-    void clearKeepsButtonsAndPaths();
+    void clearThenASingleMatch();
 };
-
-void TransferButtonsTest::numberButtonsSendTheirMatch() {
-    ThreeMatches window;
-    QTest::mouseClick(window.form.Command6, Qt::LeftButton);
-    QCOMPARE(clipboardText(), QStringLiteral("c:\\poser\\b\\skin.jpg"));
-    QTest::mouseClick(window.form.Command10, Qt::LeftButton);
-    QCOMPARE(clipboardText(), QStringLiteral("c:\\poser\\c\\skin.jpg"));
-    QTest::mouseClick(window.form.Command9, Qt::LeftButton);
-    QCOMPARE(clipboardText(), QStringLiteral("c:\\poser\\a\\skin.jpg"));
-    QCOMPARE(window.boxes.texts(), QStringList());
-    QCOMPARE(window.form.Text2->text(), QStringLiteral("skin.jpg"));
-    QCOMPARE(window.form.Text1->toPlainText().count(u'\n'), 4);
-}
 
 void TransferButtonsTest::onlyDrivePathsAreSent_data() {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("sent");
-    QTest::newRow("c:\\x is a drive path") << QStringLiteral("c:\\x") << true;
-    QTest::newRow("c: alone is not") << QStringLiteral("c:") << false;
-    QTest::newRow("a network path is not") << QStringLiteral("\\\\server\\x") << false;
-    QTest::newRow("nothing stored") << QString() << false;
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("c:\\x is a drive path") << QStringLiteral("c:\\x") << QStringList();
+    QTest::newRow("c: alone is not") << QStringLiteral("c:") << QStringList(5, cantSend);
+    QTest::newRow("\\\\server is not") << QStringLiteral("\\\\server") << QStringList(5, cantSend);
 }
 
-// Each of the five buttons, with the path stored for it.
+// Each of the five buttons, with only its own path stored: a button reading another's path
+// would find none and refuse. A refused path leaves the clipboard as it was.
 void TransferButtonsTest::onlyDrivePathsAreSent() {
     QFETCH(QString, stored);
-    QFETCH(bool, sent);
-    TestPrefix prefix;
     Form1 form;
-    QString* const storedHits[] = {&form.hit1, &form.hit2, &form.hit3, &form.hit4, &form.hit5};
-    const QList<QPushButton*> buttons = {form.Command9, form.Command6, form.Command10,
-                                         form.Command11, form.Command12};
-    for (qsizetype i = 0; i < buttons.size(); ++i) {
-        *storedHits[i] = stored;
-        setClipboardText(QStringLiteral("copied"));
-        MessageBoxAnswerer answerer;
-        QTest::mouseClick(buttons[i], Qt::LeftButton);
-        QCOMPARE(clipboardText(), sent ? stored : QStringLiteral("copied"));
-        QCOMPARE(answerer.texts(), sent ? QStringList() : QStringList{cantSend});
-        *storedHits[i] = QString();
+    MessageBoxAnswerer answerer;
+    for (const auto& [hit, button] :
+         {std::pair{&form.hit1, form.Command9}, std::pair{&form.hit2, form.Command6},
+          std::pair{&form.hit3, form.Command10}, std::pair{&form.hit4, form.Command11},
+          std::pair{&form.hit5, form.Command12}}) {
+        *hit = stored;
+        QTest::mouseClick(button, Qt::LeftButton);
+        hit->clear();
     }
+    QTEST(answerer.texts(), "boxes");
+    QCOMPARE(clipboardText() == stored, answerer.texts().isEmpty());
 }
 
-void TransferButtonsTest::buttonsLeftFromAnEarlierLookUpSendNothing() {
-    ThreeMatches window;
-    window.prefix.writeFile(QStringLiteral("ol/oz"), "C:\\Poser\\D\\Eye.jpg\r\n");
-    window.lookUp(QStringLiteral("eye.jpg"));
-    QVERIFY(!window.form.Command9->isVisibleTo(&window.form));
-    QVERIFY(window.form.Command6->isVisibleTo(&window.form));
-    QVERIFY(window.form.Command10->isVisibleTo(&window.form));
-    QTest::mouseClick(window.form.Command6, Qt::LeftButton);
-    QTest::mouseClick(window.form.Command10, Qt::LeftButton);
-    QCOMPARE(window.boxes.texts(), (QStringList{cantSend, cantSend}));
-    QCOMPARE(clipboardText(), QStringLiteral("c:\\poser\\d\\eye.jpg"));
-}
+// "Clear" empties both boxes but keeps the buttons and their paths; a later look-up with one
+// match leaves buttons 2 and 3 showing, with nothing stored for them.
+void TransferButtonsTest::clearThenASingleMatch() {
+    prefix.writeFile("ol/oz", "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
+    Form1 form;
+    form.Form_Load();
+    MessageBoxAnswerer boxes;
+    setClipboardText("s.jpg");
+    QTest::mouseClick(form.Text2, Qt::LeftButton);
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    QCOMPARE(form.Text1->toPlainText() + form.Text2->text(), QString());
+    QCOMPARE(form.hit3, QStringLiteral("c:\\c\\s.jpg"));
 
-void TransferButtonsTest::clearKeepsButtonsAndPaths() {
-    ThreeMatches window;
-    QTest::mouseClick(window.form.Command3, Qt::LeftButton);
-    QCOMPARE(window.form.Text1->toPlainText(), QString());
-    QCOMPARE(window.form.Text2->text(), QString());
-    QCOMPARE(clipboardText(), QStringLiteral("skin.jpg"));
-    QCOMPARE(window.form.hits, 3);
-    QVERIFY(window.form.Command10->isVisibleTo(&window.form));
-    QTest::mouseClick(window.form.Command10, Qt::LeftButton);
-    QCOMPARE(clipboardText(), QStringLiteral("c:\\poser\\c\\skin.jpg"));
+    setClipboardText("e.jpg");
+    QTest::mouseClick(form.Text2, Qt::LeftButton);
+    QVERIFY(form.Command6->isVisibleTo(&form) && form.Command10->isVisibleTo(&form));
+    QTest::mouseClick(form.Command6, Qt::LeftButton);
+    QTest::mouseClick(form.Command10, Qt::LeftButton);
+    QCOMPARE(boxes.texts(), QStringList(2, cantSend));
+    QCOMPARE(clipboardText(), QStringLiteral("c:\\d\\e.jpg"));
 }
 
 QTEST_MAIN(TransferButtonsTest)
