@@ -1,9 +1,16 @@
 #include "tests/support/during_scan.h"
 
+#include <QFile>
 #include <QThread>
 #include <QTimer>
 
 #include "app/form1.h"
+#include "tests/support/test_prefix.h"
+
+QByteArray indexFile(const TestPrefix& prefix) {
+    QFile index(prefix.driveC() + QStringLiteral("/ol/oz"));
+    return index.open(QIODevice::ReadOnly) ? index.readAll() : QByteArray("(no index)");
+}
 
 DuringScan::DuringScan(const Form1& form, std::function<void(int yield)> action)
     : poll(new QTimer) {

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <functional>
 
 class Form1;
 class QTimer;
+class TestPrefix;
+
+// The index file c:\ol\oz as it stands, or "(no index)" when it cannot be read.
+QByteArray indexFile(const TestPrefix& prefix);
 
 // Runs an action each time a walk with "Multi-task" ticked lets pending events run, as any
 // other handler of the main window would run then. The action gets the yield's number, from 1.
@@ -13,8 +18,6 @@ public:
     ~DuringScan();
     DuringScan(const DuringScan&) = delete;
     DuringScan& operator=(const DuringScan&) = delete;
-
-    int yields() const { return count; }
 
     // Holds the walk up for longer than the spacing of its yields, so that its next step lets
     // events run again.
