@@ -10,7 +10,6 @@ class SettingsFileTest : public QObject {
 private slots:
     void storedFolder_data();
     void storedFolder();
-    void makesAMissingFileEmpty();
     void writeLeavesExactlyTheNewLine();
     void failsWhereItCannotWrite();
 };
@@ -48,14 +47,6 @@ void SettingsFileTest::storedFolder() {
     if (holdsFolder) {
         QCOMPARE(*settings.storedFolder(), folder);
     }
-}
-
-void SettingsFileTest::makesAMissingFileEmpty() {
-    TestPrefix prefix;
-    prefix.makeFolder(QStringLiteral("ol"));
-    const SettingsFile settings(WineDrives::fromEnvironment());
-    QCOMPARE(settings.ensureAndMeasure(), std::optional<qint64>(0));
-    QVERIFY(QFile::exists(prefix.driveC() + QStringLiteral("/ol/zz")));
 }
 
 void SettingsFileTest::writeLeavesExactlyTheNewLine() {
