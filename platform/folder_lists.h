@@ -22,8 +22,6 @@ public:
     // The read behind the list, for callers that want the names as UTF-8 without copies.
     const std::shared_ptr<const FolderListing>& listing() const { return current; }
 
-    void setDrives(const WineDrives& newDrives) { drives = newDrives; }
-
 protected:
     // Shows a read of a folder; false, keeping the folder shown, when there is none.
     bool show(std::shared_ptr<const FolderListing> read);

@@ -91,7 +91,3 @@ bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
     }
     return i == utf8.size() && j == lowered.size();
 }
-
-bool equalsIgnoringCase(QStringView a, QStringView b) {
-    return toLowerSimple(a) == toLowerSimple(b);
-}

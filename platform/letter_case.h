@@ -22,8 +22,6 @@ bool isAscii(QByteArrayView bytes);
 // case are then ordered by their bytes, so the order is fixed.
 int compareFolded(QByteArrayView a, QByteArrayView b);
 
-bool equalsIgnoringCase(QStringView a, QStringView b);
-
 // Whether the UTF-8 text, lower-cased, equals `lowered` (UTF-8 already in lower case). Nothing
 // is built: it stops at the first code point that differs, so a million names compare fast.
 bool lowersTo(QByteArrayView utf8, QByteArrayView lowered);
