@@ -1,14 +1,14 @@
 """The typical use from start to finish, as a user does it: "Set" (the drive list, folders
 opened by double clicks, "Set Poser"), "Update" answered with Yes, a look-up with one match and
-one with several, a number button; then paging through the help. Each step is checked through
-the clipboard and the files on disk, and a screenshot of each window is saved."""
+one with several, a double click, a number button; then paging through the help. Each step is
+checked through the clipboard and the files on disk, and a screenshot of each window is saved."""
 import os
 import time
 
-from quobbin_e2e import (HELP_PAGES, MAIN_WINDOW, NUMBER_BUTTONS, SETUP_DIALOG, check,
-                         clipboard_becomes, look_up, open_folder_row, owner, page_through_help,
-                         pick_drive, press_set, press_set_poser, press_update, run,
-                         save_screenshot, wait_for)
+from quobbin_e2e import (HELP_PAGES, MAIN_WINDOW, MESSAGE_BOX, NUMBER_BUTTONS, SETUP_DIALOG,
+                         check, clipboard_becomes, look_up, open_folder_row, owner,
+                         page_through_help, pick_drive, press_set, press_set_poser, press_update,
+                         run, save_screenshot, wait_for)
 
 CONTENT = [
     "Runtime/Geometries/Figure.obj",
@@ -51,6 +51,12 @@ def update(session, main):
 def look_up_files(session, main):
     look_up(session, main, "Figure.OBJ")
     clipboard_becomes(session, r"c:\content\poser 5\runtime\geometries\figure.obj")
+    # A double click by habit looks up once: a second look-up would read the path just sent,
+    # find nothing and say so in a box.
+    look_up(session, main, "figure.cr2", double=True)
+    clipboard_becomes(session, r"c:\content\poser 5\runtime\libraries\character\figure.cr2")
+    time.sleep(1)
+    check(session.windows(MESSAGE_BOX) == [main], "a double click ran a second look-up")
     look_up(session, main, "skin.jpg")
     time.sleep(0.5)
     save_screenshot(session, "main_window", main)
