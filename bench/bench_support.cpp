@@ -37,7 +37,8 @@ double runCommandMs(const QString& program, const QStringList& args) {
     QElapsedTimer timer;
     timer.start();
     process.start(program, args);
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         return -1;
     }
     return double(timer.nsecsElapsed()) / 1e6;

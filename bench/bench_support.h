@@ -23,7 +23,7 @@ long long optionValue(const QStringList& args, const QString& option, long long 
 QString benchDataGenerators();
 
 // Runs a command to its end; its output is thrown away. Returns the wall time in ms, or a
-// negative number when it failed.
+// negative number when it crashed or exited with a status other than 0.
 double runCommandMs(const QString& program, const QStringList& args);
 
 double medianOf(std::vector<double> values);

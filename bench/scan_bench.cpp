@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <cstdio>
 
 #include "app/form1.h"
@@ -16,13 +15,9 @@ namespace {
 const QString poserFolder = QStringLiteral("C:\\Poser");
 
 bool makeLibrary(const QString& root, long long files) {
-    QProcess generator;
-    generator.setStandardOutputFile(QProcess::nullDevice());
-    generator.start(QStringLiteral("python3"),
-                    {benchDataGenerators() + QStringLiteral("/make_library.py"), root,
-                     QStringLiteral("--files"), QString::number(files)});
-    return generator.waitForFinished(-1) && generator.exitStatus() == QProcess::NormalExit &&
-           generator.exitCode() == 0;
+    const QStringList args{benchDataGenerators() + QStringLiteral("/make_library.py"), root,
+                           QStringLiteral("--files"), QString::number(files)};
+    return runCommandMs(QStringLiteral("python3"), args) >= 0;
 }
 
 struct ScanRun {
