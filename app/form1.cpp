@@ -8,10 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/data_files.h"
 #include "app/floppy_icon.h"
 #include "app/settings_file.h"
 #include "platform/click_text_box.h"
+#include "platform/data_files.h"
+#include "platform/program_title.h"
 #include "platform/window_rules.h"
 
 namespace {
@@ -43,27 +44,8 @@ QLabel* makeLabel(QWidget* form, const QString& text, QRect place, const QFont& 
 
 }  // namespace
 
-Form1::Form1()
-    : drives(WineDrives::fromEnvironment()),
-      Dir1(drives),
-      Dir2(drives),
-      Dir3(drives),
-      Dir4(drives),
-      Dir5(drives),
-      Dir6(drives),
-      Dir7(drives),
-      Dir8(drives),
-      Dir9(drives),
-      Dir10(drives),
-      File1(drives),
-      File2(drives),
-      File3(drives),
-      File4(drives),
-      File5(drives),
-      File6(drives),
-      File7(drives),
-      File8(drives) {
-    setWindowTitle(QStringLiteral("Poser Quobbin  8.00"));
+Form1::Form1() : drives(WineDrives::fromEnvironment()), scan(drives) {
+    setWindowTitle(programTitle + QStringLiteral("  ") + programVersion);
     setWindowIcon(floppyIcon());
     setFixedWindow(this, 7320, 3795);
     setTextColour(this, Qt::white, Qt::black);
@@ -137,11 +119,19 @@ bool Form1::Form_Load() {
     }
     // Empty unless the settings file holds a folder, whether or not that folder exists.
     PoserDir = SettingsFile(drives).storedFolder().value_or(QString());
-    for (QPushButton* number : {Command9, Command6, Command10, Command11, Command12}) {
+    for (QPushButton* number : numberButtons()) {
         number->setVisible(false);
     }
     nl = QStringLiteral("\r\n");
     return true;
+}
+
+std::array<QPushButton*, 5> Form1::numberButtons() const {
+    return {Command9, Command6, Command10, Command11, Command12};
+}
+
+std::array<QString*, 5> Form1::storedPaths() {
+    return {&hit1, &hit2, &hit3, &hit4, &hit5};
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QVariant>
 #include <QWidget>
+#include <array>
+#include <chrono>
 
+#include "index/library_scan.h"
 #include "platform/drives.h"
-#include "platform/folder_lists.h"
 #include "platform/one_copy_lock.h"
 
 class ClickTextBox;
@@ -18,7 +20,6 @@ class Form2;
 class Form4;
 class Form5;
 class Form6;
-struct ScanWalk;
 
 // The main window. It owns the program-wide state for the program's lifetime; other windows
 // reach it directly. Each handler is defined in the folder of the subsystem that owns it.
@@ -33,19 +34,11 @@ public:
     // once, having touched nothing.
     bool Form_Load();
 
-    // Closes every window and ends the program; a scan letting events run stops at its next
-    // step.
-    void End();
-
-    // Program-wide state.
+    // The Poser folder; empty when none is set. The Poser folder dialog sets it.
     QString PoserDir;
-    QString nl;
-    QVariant ans;  // a Yes/No answer, then an extension during a scan, a line during a look-up
-    qsizetype totalfoldersA = 0;
-    qsizetype totalfilesA = 0;
 
     // The drives as Wine sees them, read at start-up.
-    WineDrives drives;
+    const WineDrives drives;
 
     // The help pages, each existing at most once; the pages reach them to page on.
     QPointer<Form4> helpPage1;
@@ -69,53 +62,48 @@ public:
     QLabel* Label3;
     QLabel* Label1;
 
-    // The scan's folder and file lists: enumerators, never shown.
-    FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9, Dir10;
-    FileList File1, File2, File3, File4, File5, File6, File7, File8;
-
-    // Library scan (index/): its working values outlive the walk. A file's name and line are
-    // held as UTF-8, as the lists give them and the index file holds them.
-    qsizetype folderindex[9] = {};  // levels 1 to 8
-    qsizetype lastfolder[9] = {};   // levels 1 to 8; level 1 ends at `totalfoldersA` - 1
-    QString folderpath[9];          // levels 1 to 8
-    qsizetype filecount = 0;
-    qsizetype fileindex = 0;
-    QByteArray filename;
-    QByteArray fullname;
-    qsizetype dotpos = 0;
-    bool scanning = false;     // a walk is writing the index file
-    bool indexOpened = false;  // the last walk could create or empty the index file
-
-    // Missing-file look-up (lookup/).
-    qsizetype hits = 0;
-    QString hit1, hit2, hit3, hit4, hit5;
-    QString cliptext;
-    QString lookname;
-
     // Handlers of the controls.
-    void Text2_Click();
-    void Command9_Click();
-    void Command6_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command7_Click();
+    void Text2_Click();      // lookup/missing_file_lookup.cpp
+    void Command9_Click();   // lookup/transfer_buttons.cpp
+    void Command6_Click();   // lookup/transfer_buttons.cpp
+    void Command10_Click();  // lookup/transfer_buttons.cpp
+    void Command11_Click();  // lookup/transfer_buttons.cpp
+    void Command12_Click();  // lookup/transfer_buttons.cpp
+    void Command3_Click();   // lookup/transfer_buttons.cpp
+    void Command4_Click();   // setup/form2.cpp
+    void Command5_Click();   // index/update_command.cpp
+    void Command7_Click();   // setup/help_pages.cpp
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Unload();
-    void PrepareScan();
-    void ScanLibrary();
-    bool ScanFiles(const FileList& files, ScanWalk& walk);
-    bool LetEventsRun(ScanWalk& walk);
-
     void createControls();
     void connectHandlers();
+    void Form_Unload();
+    void End();
+
+    // The number buttons "1" to "5" and the paths they send, in match order.
+    std::array<QPushButton*, 5> numberButtons() const;
+    std::array<QString*, 5> storedPaths();
+
+    // The scan, as Update runs it (index/update_command.cpp).
+    void PrepareScan();
+    ScanOutcome ScanLibrary();
+    bool letEventsRun();
+    void publishLastExtension();
+
+    QString nl;
+    QVariant ans;  // the Update question's answer (6 or 7), then a scan's last extension
+
+    LibraryScan scan;
+    std::chrono::steady_clock::time_point nextYield;
+
+    // The last look-up's matches: their count and the first five, lower-cased (lookup/).
+    qsizetype hits = 0;
+    QString hit1, hit2, hit3, hit4, hit5;
+    QString cliptext;
+    QString lookname;
 
     OneCopyLock oneCopy;
     QPointer<Form2> poserFolderDialog;

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/form1.h"
+#include "platform/quit_signals.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,6 +11,9 @@ int main(int argc, char* argv[]) {
     if (!form.Form_Load()) {
         return 0;  // another copy runs
     }
+    // A logout or a kill ends the program as the close box does.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);
     form.show();
     return QApplication::exec();
 }

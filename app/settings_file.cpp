@@ -1,9 +1,14 @@
 #include "app/settings_file.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
+#include "platform/regular_file.h"
 #include "platform/text_lines.h"
 
 SettingsFile::SettingsFile(const WineDrives& drives) {
@@ -13,11 +18,22 @@ SettingsFile::SettingsFile(const WineDrives& drives) {
 }
 
 std::optional<qint64> SettingsFile::ensureAndMeasure() const {
-    QFile file(hostPath);
-    if (hostPath.isEmpty() || !file.open(QIODevice::Append)) {
+    if (hostPath.isEmpty()) {
         return std::nullopt;
     }
-    return file.size();
+    // Reading is enough to measure: only making a missing file needs write access.
+    const QByteArray path = QFile::encodeName(hostPath);
+    int fd = openRegularFile(path.constData(), O_RDONLY);
+    if (fd < 0 && errno == ENOENT) {
+        fd = openRegularFile(path.constData(), O_WRONLY | O_CREAT, 0666);
+    }
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    const bool measured = fstat(fd, &info) == 0;
+    ::close(fd);
+    return measured ? std::optional<qint64>(info.st_size) : std::nullopt;
 }
 
 std::optional<QString> SettingsFile::readFirstLine() const {

@@ -11,11 +11,12 @@ class SettingsFile {
 public:
     explicit SettingsFile(const WineDrives& drives);
 
-    // Opens the file for appending, which makes an empty one when it is missing and never
-    // changes what it holds, and gives its length; empty when it cannot be opened.
+    // Makes an empty file when it is missing, never changes what it holds, and gives its
+    // length; empty when it cannot be opened or is no regular file.
     std::optional<qint64> ensureAndMeasure() const;
 
-    // The first line, without its line end; empty when the file cannot be read.
+    // The first line, without its line end; empty when the file cannot be read or its first
+    // line is too long to be a folder.
     std::optional<QString> readFirstLine() const;
 
     // Replaces the content with the folder and a line end, all or nothing: a crash in the

@@ -1,34 +1,17 @@
 #include "index/library_scan.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
-#include <string>
+#include <thread>
 
-#include "app/data_files.h"
-#include "app/form1.h"
+#include "index/folder_loops.h"
+#include "platform/data_files.h"
 #include "platform/letter_case.h"
-#include "platform/text_lines.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// How long pending events may wait while the walk lets them run: less than a frame, so a
-// click or a repaint is not held up, yet seldom enough that the event rounds cost the walk
-// next to nothing (a round per step would cost more than the step).
-constexpr auto yieldInterval = std::chrono::milliseconds(4);
-
-constexpr int lastLevel = 8;
-
-// A row of the level stack: the folder list a level takes its folders from, the folder list
-// it points at the chosen folder (the next level's source) and the chosen folder's file list.
-struct ScanLevel {
-    const FolderList* source;
-    FolderList* target;
-    FileList* files;
-};
+// How long a scan waits before it asks again whether another Update has ended.
+constexpr auto busyRetry = std::chrono::milliseconds(20);
 
 bool isLeftOut(QByteArrayView loweredExtension) {
     static const QByteArrayView leftOut[] = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"};
@@ -49,69 +32,102 @@ bool isIndexedExtension(QByteArrayView extension) {
     return !isLeftOut(QByteArrayView(lowered, 3));
 }
 
-// What the walk carries from step to step besides Form1's working values.
-struct ScanWalk {
-    LineWriter index;
-    Clock::time_point nextYield;  // the first step of a walk with "Multi-task" ticked yields
-    std::string extension;        // of the last file whose name holds a "."
-    bool extensionFound = false;
+LibraryScan::LibraryScan(const WineDrives& drives)
+    : Dir10(drives),
+      drives(drives),
+      Dir1(drives),
+      Dir2(drives),
+      Dir3(drives),
+      Dir4(drives),
+      Dir5(drives),
+      Dir6(drives),
+      Dir7(drives),
+      Dir8(drives),
+      Dir9(drives),
+      File1(drives),
+      File2(drives),
+      File3(drives),
+      File4(drives),
+      File5(drives),
+      File6(drives),
+      File7(drives),
+      File8(drives),
+      levels{{},
+             {&Dir10, &Dir2, &File1},
+             {&Dir2, &Dir3, &File2},
+             {&Dir3, &Dir4, &File3},
+             {&Dir4, &Dir5, &File4},
+             {&Dir5, &Dir6, &File5},
+             {&Dir6, &Dir7, &File6},
+             {&Dir7, &Dir8, &File7},
+             {&Dir8, &Dir9, &File8}} {}
 
-    // `ans` holds the last extension whenever another handler can look at it; the walk does
-    // not build it for every file.
-    void publishExtension(QVariant& ans) const {
-        if (extensionFound) {
-            ans = QString::fromUtf8(extension.data(), qsizetype(extension.size()));
-        }
-    }
-};
-
-void Form1::PrepareScan() {
-    Dir1.setPath(PoserDir);
-    File1.setPath(Dir1);
-    totalfilesA = File1.ListCount();
+void LibraryScan::PrepareScan(const QString& poserDir) {
+    Dir1.setPath(poserDir);
     totalfoldersA = Dir1.ListCount();
 }
 
-void Form1::ScanLibrary() {
-    ScanWalk walk;
-    const std::optional<ResolvedPath> indexFile = drives.resolve(indexFilePath);
-    indexOpened = indexFile && walk.index.open(indexFile->hostPath);
-    if (!indexOpened) {
-        return;
+ScanOutcome LibraryScan::ScanLibrary(const BetweenSteps& betweenSteps) {
+    folderCount = lineCount = 0;
+    extensionFound = false;
+    const FileReplacement::Start opened = openIndex(betweenSteps);
+    if (opened != FileReplacement::Start::Started) {
+        return opened == FileReplacement::Start::Busy ? ScanOutcome::Stopped
+                                                      : ScanOutcome::NotWritten;
     }
-    scanning = true;
-    const ScanLevel levels[lastLevel + 1] = {{},
-                                             {&Dir10, &Dir2, &File1},
-                                             {&Dir2, &Dir3, &File2},
-                                             {&Dir3, &Dir4, &File3},
-                                             {&Dir4, &Dir5, &File4},
-                                             {&Dir5, &Dir6, &File5},
-                                             {&Dir6, &Dir7, &File6},
-                                             {&Dir7, &Dir8, &File7},
-                                             {&Dir8, &Dir9, &File8}};
+    if (!walk(betweenSteps)) {
+        index.abandon();
+        return ScanOutcome::Stopped;
+    }
+    return index.commit() ? ScanOutcome::Written : ScanOutcome::NotWritten;
+}
+
+// Busy only when the program ends while another Update is still writing the index.
+FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) {
+    const std::optional<ResolvedPath> indexFile = drives.resolve(indexFilePath);
+    if (!indexFile) {
+        return FileReplacement::Start::Failed;
+    }
+    FileReplacement::Start started;
+    while ((started = index.start(indexFile->hostPath)) == FileReplacement::Start::Busy) {
+        waiting = true;
+        if (!betweenSteps()) {
+            break;
+        }
+        std::this_thread::sleep_for(busyRetry);
+    }
+    waiting = false;
+    return started;
+}
+
+// False when the program is ending.
+bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
     // Should the Poser folder change between the two reads of it, level 1 still never reads
     // past the end of `Dir10`.
     lastfolder[1] = std::min(totalfoldersA, Dir10.ListCount()) - 1;
     folderindex[1] = -1;
     int level = 1;
     while (level > 0) {
-        const ScanLevel& at = levels[level];
+        const Level& at = levels[level];
         if (++folderindex[level] > lastfolder[level]) {
             --level;
             continue;
         }
-        if (!LetEventsRun(walk)) {
-            break;
+        if (!betweenSteps()) {
+            return false;
         }
-        folderpath[level] = at.source->List(folderindex[level]);
         // A folder that cannot be opened is skipped with everything below it: its lists
         // still show the previous folder, whose lines are written already.
-        if (!at.target->setPathToSubfolder(*at.source, folderindex[level])) {
+        if (leadsIntoLoop(level) || !at.target->setPathToSubfolder(*at.source, folderindex[level])) {
             continue;
         }
+        ++folderCount;
         at.files->setPath(*at.target);
-        if (!ScanFiles(*at.files, walk)) {
-            break;
+        if (!ScanFiles(*at.files, betweenSteps)) {
+            return false;
+        }
+        if (index.failed()) {
+            return true;  // walking on would be in vain: the index will not be written
         }
         if (level < lastLevel) {
             ++level;
@@ -119,55 +135,51 @@ void Form1::ScanLibrary() {
             folderindex[level] = -1;
         }
     }
-    walk.index.close();
-    walk.publishExtension(ans);
-    scanning = false;
+    return true;
+}
+
+bool LibraryScan::leadsIntoLoop(int level) const {
+    const FolderListing& holder = *levels[level].source->listing();
+    if (!holder.isFolderLink(folderindex[level])) {
+        return false;
+    }
+    const FolderListing* walkPath[lastLevel];
+    for (int from = 1; from <= level; ++from) {
+        walkPath[from - 1] = levels[from].source->listing().get();
+    }
+    return ::leadsIntoLoop(holder, folderindex[level], std::span(walkPath, size_t(level)));
 }
 
 // The file step: a line for each file of the folder that the selection rule takes. False
 // when the program is ending.
-bool Form1::ScanFiles(const FileList& files, ScanWalk& walk) {
+bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSteps) {
     const FolderListing& listing = *files.listing();
     filecount = files.ListCount();
     fullname = listing.drivePathUtf8() + '\\';
     const qsizetype folderLength = fullname.size();
     for (fileindex = 0; fileindex < filecount; ++fileindex) {
-        if (!LetEventsRun(walk)) {
+        if (!betweenSteps()) {
             return false;
         }
         const QByteArrayView name = listing.fileName(fileindex);
-        filename.resize(0);
-        filename.append(name);
         fullname.resize(folderLength);
         fullname.append(name);
         const qsizetype dot = name.lastIndexOf('.');
         if (dot < 0) {
             continue;
         }
-        dotpos = folderLength + dot + 1;
-        const QByteArrayView extension = name.sliced(dot + 1);
-        walk.extension.assign(extension.data(), size_t(extension.size()));
-        walk.extensionFound = true;
-        if (isIndexedExtension(extension)) {
-            walk.index.writeLine(fullname);
+        const QByteArrayView fileExtension = name.sliced(dot + 1);
+        extension.assign(fileExtension.data(), size_t(fileExtension.size()));
+        extensionFound = true;
+        if (isIndexedExtension(fileExtension)) {
+            index.writeLine(fullname);
+            ++lineCount;
         }
     }
     return true;
 }
 
-// While "Multi-task" is ticked, pending events run at most every few milliseconds. The box is
-// read afresh at every step. False when the program is ending.
-bool Form1::LetEventsRun(ScanWalk& walk) {
-    if (!Check1->isChecked()) {
-        return true;
-    }
-    const Clock::time_point now = Clock::now();
-    if (now < walk.nextYield) {
-        return true;
-    }
-    walk.index.flush();  // a look-up meanwhile sees every whole line found so far
-    walk.publishExtension(ans);
-    QCoreApplication::processEvents();
-    walk.nextYield = now + yieldInterval;
-    return !ending;
+QString LibraryScan::lastExtension() const {
+    return extensionFound ? QString::fromUtf8(extension.data(), qsizetype(extension.size()))
+                          : QString();
 }

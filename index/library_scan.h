@@ -1,7 +1,89 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "platform/drives.h"
+#include "platform/file_replacement.h"
+#include "platform/folder_lists.h"
 
 // The selection rule of the index: a file gets a line when its name holds a "." and the text
 // after the last one, letter case ignored, is none of rsr, png, pz3, gif, txt, bvh and dxf.
 bool isIndexedExtension(QByteArrayView extension);
+
+enum class ScanOutcome {
+    Written,     // the index holds the library
+    NotWritten,  // the index could not be written; the previous one is as it was
+    Stopped,     // the program is ending; the previous index is as it was
+};
+
+// Runs between the walk's steps, at every folder and every file: lets pending events run when
+// the user wants that, and answers whether the walk may go on (false: the program is ending).
+using BetweenSteps = std::function<bool()>;
+
+// The library scan: walks the Poser folder down to eight levels through a stack of folder and
+// file lists, one pair per level, and writes the index, a line for every content file. The
+// index is published whole when the walk ends; until then look-ups read the previous one.
+class LibraryScan {
+public:
+    explicit LibraryScan(const WineDrives& drives);
+    LibraryScan(const LibraryScan&) = delete;
+    LibraryScan& operator=(const LibraryScan&) = delete;
+
+    // The source of level 1: Update points it at the Poser folder before the scan.
+    FolderList Dir10;
+
+    // Points the root list at the Poser folder and counts its subfolders.
+    void PrepareScan(const QString& poserDir);
+    // The walk; `Dir10` shows the Poser folder and PrepareScan has run. When another Update is
+    // writing the index, it waits for that one to end first, between steps.
+    ScanOutcome ScanLibrary(const BetweenSteps& betweenSteps);
+
+    // While waiting for another Update to end.
+    bool isWaiting() const { return waiting; }
+    qsizetype foldersRead() const { return folderCount; }
+    qsizetype linesWritten() const { return lineCount; }
+    // The extension of the last file whose name holds a ".", as listed; empty before one.
+    QString lastExtension() const;
+
+private:
+    static constexpr int lastLevel = 8;
+
+    // A row of the level stack: the folder list a level takes its folders from, the folder
+    // list it points at the chosen folder (the next level's source) and that folder's files.
+    struct Level {
+        const FolderList* source;
+        FolderList* target;
+        FileList* files;
+    };
+
+    FileReplacement::Start openIndex(const BetweenSteps& betweenSteps);
+    bool walk(const BetweenSteps& betweenSteps);
+    bool leadsIntoLoop(int level) const;
+    bool ScanFiles(const FileList& files, const BetweenSteps& betweenSteps);
+
+    WineDrives drives;
+    FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9;
+    FileList File1, File2, File3, File4, File5, File6, File7, File8;
+    const Level levels[lastLevel + 1];  // levels 1 to 8
+    FileReplacement index;
+
+    // The walk's working values, kept after it ends as the behaviour names them: the Poser
+    // folder's subfolder count (level 1's bound), each level's current entry and last entry,
+    // the file list in use, its current entry, and the line that file may get.
+    qsizetype totalfoldersA = 0;
+    qsizetype folderindex[lastLevel + 1] = {};  // levels 1 to 8
+    qsizetype lastfolder[lastLevel + 1] = {};
+    qsizetype filecount = 0;
+    qsizetype fileindex = 0;
+    QByteArray fullname;  // UTF-8, as the lists give names and the index holds them
+    std::string extension;
+    bool extensionFound = false;
+
+    bool waiting = false;
+    qsizetype folderCount = 0;
+    qsizetype lineCount = 0;
+};

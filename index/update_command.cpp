@@ -1,23 +1,27 @@
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
-#include "app/data_files.h"
 #include "app/form1.h"
+#include "platform/data_files.h"
 #include "platform/message_box.h"
+#include "platform/quit_signals.h"
 
 namespace {
 
 const QString workingCaption = QStringLiteral("Poser Quobbin  -  Working...");
 const QString pleaseSet = QStringLiteral("Please SET the Poser Directory you wish to use.");
 
+// How long pending events may wait while a scan lets them run: less than a frame, so a click or
+// a repaint is not held up, yet seldom enough that the event rounds cost the walk next to
+// nothing (a round per step would cost more than the step).
+constexpr auto yieldInterval = std::chrono::milliseconds(4);
+
 // The caption, then "Set", then "Update": busy disables both buttons, idle enables them.
 void showState(Form1& form, const QString& caption, bool busy) {
     form.setWindowTitle(caption);
     form.Command4->setEnabled(!busy);
     form.Command5->setEnabled(!busy);
-}
-
-QString errorMessage(const QString& nl, const QString& what, const QString& detail) {
-    return QStringLiteral("ERROR: ") + nl + nl + what + nl + detail;
 }
 
 }  // namespace
@@ -33,7 +37,7 @@ void Form1::Command5_Click() {
     }
     const QString idleCaption = windowTitle();
     showState(*this, workingCaption, true);
-    if (!Dir10.setPath(PoserDir)) {
+    if (!scan.Dir10.setPath(PoserDir)) {
         // The old index stays as it is: there is nothing to scan.
         showState(*this, idleCaption, false);
         MsgBoxOk(this, errorMessage(nl, QStringLiteral("Poser Directory not found!"),
@@ -41,15 +45,54 @@ void Form1::Command5_Click() {
         return;
     }
     PrepareScan();
-    ScanLibrary();
-    if (ending) {
-        return;
+    switch (ScanLibrary()) {
+        case ScanOutcome::Written:
+            showState(*this, programTitle, false);
+            break;
+        case ScanOutcome::NotWritten:
+            showState(*this, idleCaption, false);
+            MsgBoxOk(this, errorMessage(nl, QStringLiteral("Index file could not be written!"),
+                                        indexFilePath));
+            break;
+        case ScanOutcome::Stopped:  // the program is ending
+            break;
     }
-    if (!indexOpened) {
-        showState(*this, idleCaption, false);
-        MsgBoxOk(this, errorMessage(nl, QStringLiteral("Index file could not be written!"),
-                                    indexFilePath));
-        return;
+}
+
+void Form1::PrepareScan() {
+    scan.PrepareScan(PoserDir);
+}
+
+ScanOutcome Form1::ScanLibrary() {
+    nextYield = {};  // the first step of a walk with "Multi-task" ticked lets events run
+    const ScanOutcome outcome = scan.ScanLibrary([this] { return letEventsRun(); });
+    publishLastExtension();
+    return outcome;
+}
+
+// `ans` holds the last extension whenever another handler can look at it; the walk does not
+// build it for every file.
+void Form1::publishLastExtension() {
+    if (const QString extension = scan.lastExtension(); !extension.isEmpty()) {
+        ans = extension;
     }
-    showState(*this, QStringLiteral("Poser Quobbin"), false);
+}
+
+// While "Multi-task" is ticked, pending events run at most every few milliseconds; the box is
+// read afresh at every step. False when the program is ending.
+bool Form1::letEventsRun() {
+    if (QuitSignals::received()) {
+        return false;
+    }
+    if (!Check1->isChecked()) {
+        return true;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextYield) {
+        return true;
+    }
+    publishLastExtension();
+    QCoreApplication::processEvents();
+    nextYield = now + yieldInterval;
+    return !ending;
 }

@@ -1,74 +1,53 @@
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/data_files.h"
 #include "app/form1.h"
 #include "lookup/drive_path_rule.h"
 #include "lookup/file_name_match.h"
+#include "lookup/index_search.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
+#include "platform/data_files.h"
 #include "platform/letter_case.h"
 #include "platform/message_box.h"
-#include "platform/text_lines.h"
-
-namespace {
-
-constexpr qsizetype numberButtons = 5;
-
-// A folder or a pipe at the index's place is no index either.
-bool openIndex(LineReader& index, const WineDrives& drives) {
-    const std::optional<ResolvedPath> indexFile = drives.resolve(indexFilePath);
-    return indexFile && QFileInfo(indexFile->hostPath).isFile() && index.open(indexFile->hostPath);
-}
-
-QString listedLine(QByteArrayView indexLine) {
-    return QString::fromUtf8(toLowerSimpleUtf8(indexLine));
-}
-
-}  // namespace
 
 void Form1::Text2_Click() {
-    QString* const storedHits[numberButtons] = {&hit1, &hit2, &hit3, &hit4, &hit5};
-    QPushButton* const numberButton[numberButtons] = {Command9, Command6, Command10, Command11,
-                                                      Command12};
+    const std::array<QString*, 5> storedHits = storedPaths();
+    const std::array<QPushButton*, 5> numberButton = numberButtons();
     Text1->setPlainText(QString());
     Text2->setText(QString());
     hits = 0;
     for (QString* hit : storedHits) {
         hit->clear();
     }
-    Text2->setText(clipboardText());
-    cliptext = clipboardText();
+    // One read of the clipboard serves both steps that take its text: a clipboard owner that
+    // does not answer then holds the window up once, not twice.
+    const QString pasted = clipboardText();
+    Text2->setText(pasted);
+    cliptext = pasted;
     lookname = toLowerSimple(Text2->text());
     const FileNameMatch wanted(lookname, compareModeFor(cliptext));
 
-    LineReader index;
-    if (!openIndex(index, drives)) {
-        MsgBoxOk(this, QStringLiteral("ERROR: ") + nl + nl +
-                           QStringLiteral("No index of your Poser Files yet!") + nl +
-                           QStringLiteral("Please press \"Update\" to make one."));
-        return;
-    }
-    // A scan letting events run may be writing the index now; its last line may be half made.
-    index.setWholeLinesOnly(scanning);
     // The results box is filled once at the end: laying it out per match would freeze the
     // window when a common base name matches thousands of lines.
     QString results;
-    QByteArrayView line;
-    while (index.readLine(line)) {
-        if (!wanted.matches(line)) {
-            continue;
-        }
-        const QString path = listedLine(line);
+    const IndexSearch search = searchIndex(drives, wanted, [&](QByteArrayView line) {
+        const QString path = QString::fromUtf8(toLowerSimpleUtf8(line));
         ++hits;
         results += u'(' + QString::number(hits) + QStringLiteral(") ") + path + nl;
-        if (hits <= numberButtons) {
+        if (hits <= qsizetype(storedHits.size())) {
             *storedHits[hits - 1] = path;
             numberButton[hits - 1]->setVisible(true);
         }
+    });
+    if (search != IndexSearch::Searched) {
+        MsgBoxOk(this, search == IndexSearch::NoIndex
+                           ? errorMessage(nl, QStringLiteral("No index of your Poser Files yet!"),
+                                          QStringLiteral("Please press \"Update\" to make one."))
+                           : errorMessage(nl, QStringLiteral("Index file could not be read!"),
+                                          indexFilePath));
+        return;
     }
-    index.close();
 
     if (hits == 1) {
         Command9->setVisible(false);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/letter_case.h"
+#include "platform/user_folders.h"
 
 namespace {
 
@@ -75,11 +76,7 @@ QString WineDrives::prefixFolder() {
 }
 
 QString WineDrives::fallbackDriveC() {
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty()) {
-        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    }
-    return dataHome + QStringLiteral("/quobbin/drive_c");
+    return dataHome() + QStringLiteral("/quobbin/drive_c");
 }
 
 WineDrives WineDrives::fromEnvironment() {

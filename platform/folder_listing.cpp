@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 
@@ -16,32 +15,41 @@ namespace {
 
 enum class Kind { Folder, File, Neither };
 
-// d_type answers without a stat for plain entries; links and file systems that leave the
-// type unknown need one. A link is what it points at; a dangling link is neither.
-Kind kindOf(int folderFd, const dirent* entry) {
-    switch (entry->d_type) {
-        case DT_DIR:
-            return Kind::Folder;
-        case DT_LNK:
-        case DT_UNKNOWN: {
-            struct stat target {};
-            if (fstatat(folderFd, entry->d_name, &target, 0) != 0) {
-                return Kind::Neither;
-            }
-            return S_ISDIR(target.st_mode) ? Kind::Folder : Kind::File;
-        }
-        default:
-            return Kind::File;
-    }
+struct EntryKind {
+    Kind kind;
+    bool link;
+};
+
+Kind kindOfMode(mode_t mode) {
+    return S_ISDIR(mode) ? Kind::Folder : S_ISREG(mode) ? Kind::File : Kind::Neither;
 }
 
-bool isValidUtf8(QByteArrayView bytes) {
-    if (isAscii(bytes)) {
-        return true;
+// d_type answers without a stat for plain entries; links and file systems that leave the
+// type unknown need one. A link is what it points at; a dangling link is neither. Only regular
+// files are files: a FIFO, a socket or a device node is no content and could hang a reader.
+EntryKind kindOf(int folderFd, const dirent* entry) {
+    struct stat info {};
+    switch (entry->d_type) {
+        case DT_DIR:
+            return {Kind::Folder, false};
+        case DT_REG:
+            return {Kind::File, false};
+        case DT_UNKNOWN:
+            if (fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                return {Kind::Neither, false};
+            }
+            if (!S_ISLNK(info.st_mode)) {
+                return {kindOfMode(info.st_mode), false};
+            }
+            [[fallthrough]];
+        case DT_LNK:
+            if (fstatat(folderFd, entry->d_name, &info, 0) != 0) {
+                return {Kind::Neither, true};
+            }
+            return {kindOfMode(info.st_mode), true};
+        default:
+            return {Kind::Neither, false};
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(decoder(bytes));
-    return !decoder.hasError();
 }
 
 // A folder's path and a name in it, one separator between them (a root ends in one already).
@@ -62,7 +70,8 @@ bool isListableName(QByteArrayView name) {
             return false;
         }
     }
-    return !name.isEmpty() && isValidUtf8(name);
+    // Windows strips a trailing dot or blank, so such a path would name another file.
+    return !name.isEmpty() && !name.endsWith('.') && !name.endsWith(' ') && isValidUtf8(name);
 }
 
 std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drives,
@@ -75,8 +84,11 @@ std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drive
 }
 
 std::shared_ptr<const FolderListing> FolderListing::readFolder(qsizetype i) const {
-    const QByteArrayView name = folderName(i);
-    return readHost(joined(hostPath, '/', name), joined(pathUtf8, '\\', name));
+    return readHost(folderHostPath(i), joined(pathUtf8, '\\', folderName(i)));
+}
+
+QByteArray FolderListing::folderHostPath(qsizetype i) const {
+    return joined(hostPath, '/', folderName(i));
 }
 
 std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& hostPath,
@@ -90,18 +102,22 @@ std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& h
     listing->path = QString::fromUtf8(drivePathUtf8);
     listing->pathUtf8 = drivePathUtf8;
     const int fd = dirfd(dir);
+    struct stat self {};
+    if (fstat(fd, &self) == 0) {
+        listing->self = {self.st_dev, self.st_ino};
+    }
     while (const dirent* entry = readdir(dir)) {
         const QByteArrayView name(entry->d_name);
         if (name == "." || name == ".." || !isListableName(name)) {
             continue;
         }
-        const Kind kind = kindOf(fd, entry);
-        if (kind == Kind::Neither) {
+        const EntryKind kind = kindOf(fd, entry);
+        if (kind.kind == Kind::Neither) {
             continue;
         }
-        const Entry e{std::uint32_t(listing->names.size()), std::uint32_t(name.size())};
+        const Entry e{std::uint32_t(listing->names.size()), std::uint16_t(name.size()), kind.link};
         listing->names.append(name.data(), size_t(name.size()));
-        (kind == Kind::Folder ? listing->folders : listing->files).push_back(e);
+        (kind.kind == Kind::Folder ? listing->folders : listing->files).push_back(e);
     }
     closedir(dir);
     listing->sortEntries(listing->folders);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArrayView>
 #include <QString>
 #include <memory>
@@ -7,6 +9,13 @@
 #include <vector>
 
 #include "platform/drives.h"
+
+// A folder as the file system knows it: the same folder reached through a link has the same one.
+struct FolderIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FolderIdentity&) const = default;
+};
 
 // One read of a folder: its subfolders and its files, each in list order. A folder list and
 // a file list pointed at the same folder share one of these instead of reading it twice.
@@ -21,6 +30,13 @@ public:
     // it cannot be opened (it has vanished meanwhile).
     std::shared_ptr<const FolderListing> readFolder(qsizetype i) const;
 
+    // The host path of the i-th subfolder, as this read reached it (through links, perhaps).
+    QByteArray folderHostPath(qsizetype i) const;
+    // Whether the i-th subfolder is a symbolic link to a folder.
+    bool isFolderLink(qsizetype i) const { return folders[size_t(i)].link; }
+    const FolderIdentity& identity() const { return self; }
+
+    const QByteArray& hostFolder() const { return hostPath; }
     const QString& drivePath() const { return path; }
     const QByteArray& drivePathUtf8() const { return pathUtf8; }
 
@@ -32,7 +48,8 @@ public:
 private:
     struct Entry {
         std::uint32_t offset;
-        std::uint32_t length;
+        std::uint16_t length;  // a name has at most 255 bytes
+        bool link;
     };
 
     static std::shared_ptr<const FolderListing> readHost(const QByteArray& hostPath,
@@ -41,6 +58,7 @@ private:
     void sortEntries(std::vector<Entry>& entries) const;
 
     QByteArray hostPath;
+    FolderIdentity self;
     QString path;
     QByteArray pathUtf8;
     std::string names;  // every name, back to back: one allocation for the whole folder

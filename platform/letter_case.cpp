@@ -6,17 +6,38 @@
 
 namespace {
 
-// Decodes one code point of valid UTF-8 at text[pos] and moves pos past it.
+// A byte that starts no valid UTF-8 sequence decodes to a value above every code point, one per
+// byte: such text then never equals valid text, and still orders in a fixed way.
+constexpr char32_t invalidBase = 0x110000;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Decodes one code point at text[pos] and moves pos past it. Over-long forms, surrogates, code
+// points past U+10FFFF and cut sequences are invalid: each of their bytes decodes on its own.
 char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80) {
         return lead;
     }
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t code = lead & (0x3F >> extra);
-    for (int i = 0; i < extra && pos < text.size(); ++i) {
-        code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (extra == 0 || pos + extra > text.size()) {
+        return invalidBase + lead;
     }
+    char32_t code = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos + i]);
+        if (!isContinuation(byte)) {
+            return invalidBase + lead;
+        }
+        code = (code << 6) | (byte & 0x3F);
+    }
+    constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
+    if (code < shortest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return invalidBase + lead;
+    }
+    pos += extra;
     return code;
 }
 
@@ -27,7 +48,8 @@ char32_t nextLowered(QByteArrayView text, qsizetype& pos) {
         ++pos;
         return static_cast<unsigned char>(asciiLower(char(lead)));
     }
-    return QChar::toLower(nextCodePoint(text, pos));
+    const char32_t code = nextCodePoint(text, pos);
+    return code < invalidBase ? QChar::toLower(code) : code;
 }
 
 }  // namespace
@@ -35,6 +57,16 @@ char32_t nextLowered(QByteArrayView text, qsizetype& pos) {
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isValidUtf8(QByteArrayView bytes) {
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        if (nextCodePoint(bytes, pos) >= invalidBase) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString toLowerSimple(QStringView text) {
@@ -85,7 +117,8 @@ bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < utf8.size() && j < lowered.size()) {
-        if (nextLowered(utf8, i) != nextCodePoint(lowered, j)) {
+        const char32_t code = nextLowered(utf8, i);
+        if (code >= invalidBase || code != nextCodePoint(lowered, j)) {
             return false;
         }
     }

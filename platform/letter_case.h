@@ -18,10 +18,14 @@ QByteArray toLowerSimpleUtf8(QByteArrayView utf8);
 
 bool isAscii(QByteArrayView bytes);
 
+// Strict UTF-8: no over-long forms, no surrogates, nothing past U+10FFFF, no cut sequences.
+bool isValidUtf8(QByteArrayView bytes);
+
 // Orders two UTF-8 names by their lower-cased code points; names that differ only in letter
 // case are then ordered by their bytes, so the order is fixed.
 int compareFolded(QByteArrayView a, QByteArrayView b);
 
 // Whether the UTF-8 text, lower-cased, equals `lowered` (UTF-8 already in lower case). Nothing
 // is built: it stops at the first code point that differs, so a million names compare fast.
+// Text that is not valid UTF-8 never equals anything.
 bool lowersTo(QByteArrayView utf8, QByteArrayView lowered);

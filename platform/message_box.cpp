@@ -24,3 +24,7 @@ int MsgBoxYesNo(QWidget* parent, const QString& text) {
     return runBox(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes
                                                                                         : vbNo;
 }
+
+QString errorMessage(const QString& nl, const QString& what, const QString& detail) {
+    return QStringLiteral("ERROR: ") + nl + nl + what + nl + detail;
+}

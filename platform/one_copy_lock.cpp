@@ -1,25 +1,39 @@
 #include "platform/one_copy_lock.h"
 
+#include <sys/file.h>
 #include <unistd.h>
 
-#include <QDir>
+#include <QFile>
+#include <cerrno>
+
+#include "platform/regular_file.h"
+#include "platform/user_folders.h"
+
+OneCopyLock::~OneCopyLock() {
+    if (fd >= 0) {
+        ::close(fd);
+    }
+}
 
 QString OneCopyLock::lockPath() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        return runtime + QStringLiteral("/quobbin.lock");
-    }
-    return QDir::tempPath() + QStringLiteral("/quobbin-%1.lock").arg(getuid());
+    const QString runtime = privateRuntimeFolder();
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.lock");
 }
 
 bool OneCopyLock::acquire() {
-    lock = std::make_unique<QLockFile>(lockPath());
-    // Age never makes a lock stale: only a lock whose process has gone is taken over.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    const QString path = lockPath();
+    if (path.isEmpty()) {
         return true;
     }
-    // A lock that cannot be made at all (no runtime folder) must not keep the program from
-    // starting; only a live copy holding it does.
-    return lock->error() != QLockFile::LockFailedError;
+    fd = openRegularFile(QFile::encodeName(path).constData(), O_RDWR | O_CREAT, 0600);
+    if (fd < 0) {
+        return true;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return true;
+    }
+    const bool heldByAnother = errno == EWOULDBLOCK;
+    ::close(fd);
+    fd = -1;
+    return !heldByAnother;
 }

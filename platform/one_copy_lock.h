@@ -1,19 +1,25 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
-// One copy of the program per user session. The lock lives in the user's runtime folder,
-// outside the program's data folder, so a second copy touches none of the program's files.
+// One copy of the program per user session. The lock lives in the user's private runtime
+// folder, outside the program's data folder, so a second copy touches none of the program's
+// files. It is a lock on an open file, which the system lets go of when its holder ends
+// however it ends: a copy that crashed or was killed never keeps the next one from starting,
+// and whatever a lock file holds means nothing.
 class OneCopyLock {
 public:
-    // False when another running copy holds the lock. A lock left by a copy that crashed or
-    // was killed is taken over.
+    OneCopyLock() = default;
+    OneCopyLock(const OneCopyLock&) = delete;
+    OneCopyLock& operator=(const OneCopyLock&) = delete;
+    ~OneCopyLock();
+
+    // False only when another running copy holds the lock. Where no lock can be made at all,
+    // the program runs rather than never starting.
     bool acquire();
 
     static QString lockPath();
 
 private:
-    std::unique_ptr<QLockFile> lock;
+    int fd = -1;
 };

@@ -1,43 +1,41 @@
 #include "platform/text_lines.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace {
 
 constexpr qsizetype chunkSize = 256 * 1024;
 
-bool writeAll(int fd, const char* data, qsizetype size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size_t(size));
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
+qsizetype readSome(int fd, char* into, qsizetype size) {
+    ssize_t got;
+    do {
+        got = ::read(fd, into, size_t(size));
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+QByteArrayView withoutCr(QByteArrayView line) {
+    return line.endsWith('\r') ? line.chopped(1) : line;
 }
 
 }  // namespace
 
-bool LineReader::open(const QString& hostPath) {
+FileOpen LineReader::open(const QString& hostPath) {
     close();
-    fd = ::open(QFile::encodeName(hostPath).constData(), O_RDONLY | O_CLOEXEC);
+    fd = openRegularFile(QFile::encodeName(hostPath).constData(), O_RDONLY);
     if (fd < 0) {
-        return false;
+        return errno == ENOENT || errno == ENOTDIR ? FileOpen::Missing : FileOpen::Unreadable;
     }
     buffer.resize(chunkSize);
     start = end = 0;
-    atEnd = false;
-    return true;
+    atEnd = skipping = false;
+    return FileOpen::Opened;
 }
 
 void LineReader::close() {
@@ -55,18 +53,25 @@ bool LineReader::fill() {
         start = 0;
     }
     if (end == buffer.size()) {
-        buffer.resize(buffer.size() * 2);  // a line longer than the buffer
+        buffer.resize(buffer.size() * 2);  // a line longer than the buffer, up to the limit
     }
-    ssize_t got;
-    do {
-        got = ::read(fd, buffer.data() + end, size_t(buffer.size() - end));
-    } while (got < 0 && errno == EINTR);
+    const qsizetype got = readSome(fd, buffer.data() + end, buffer.size() - end);
     if (got <= 0) {
         atEnd = true;
         return false;
     }
     end += got;
     return true;
+}
+
+// Takes the text from `start` to `lineEnd` as a line, unless it is part of a line too long.
+bool LineReader::takeLine(qsizetype lineEnd, QByteArrayView& line) {
+    const QByteArrayView text = withoutCr(QByteArrayView(buffer).sliced(start, lineEnd - start));
+    const bool tooLong = skipping || text.size() > maxLineLength;
+    skipping = false;
+    start = lineEnd;
+    line = text;
+    return !tooLong;
 }
 
 bool LineReader::readLine(QByteArrayView& line) {
@@ -79,12 +84,18 @@ bool LineReader::readLine(QByteArrayView& line) {
         const void* found = std::memchr(data + searchFrom, '\n', size_t(end - searchFrom));
         if (found != nullptr) {
             const qsizetype lineEnd = static_cast<const char*>(found) - data;
-            const qsizetype length = lineEnd > start && data[lineEnd - 1] == '\r'
-                                         ? lineEnd - 1 - start
-                                         : lineEnd - start;
-            line = QByteArrayView(data + start, length);
-            start = lineEnd + 1;
-            return true;
+            const bool taken = takeLine(lineEnd, line);
+            ++start;  // past the LF
+            if (taken) {
+                return true;
+            }
+            searchFrom = start;
+            continue;
+        }
+        // Room for the longest line and its CR; past that the line is dropped as it is read.
+        if (end - start > maxLineLength + 1) {
+            skipping = true;
+            start = end;
         }
         if (atEnd) {
             break;
@@ -95,50 +106,41 @@ bool LineReader::readLine(QByteArrayView& line) {
         }
         searchFrom = start + searched;
     }
-    if (start == end || wholeLinesOnly) {
+    if (start == end && !skipping) {
         return false;
     }
-    line = QByteArrayView(buffer.constData() + start, end - start);
-    start = end;
-    return true;
-}
-
-bool LineWriter::open(const QString& hostPath) {
-    close();
-    fd = ::open(QFile::encodeName(hostPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                0666);
-    return fd >= 0;
-}
-
-void LineWriter::writeLine(QByteArrayView line) {
-    pending.append(line);
-    pending.append("\r\n", 2);
-    if (pending.size() >= chunkSize) {
-        flush();
-    }
-}
-
-void LineWriter::flush() {
-    if (fd >= 0 && !pending.isEmpty()) {
-        writeAll(fd, pending.constData(), pending.size());  // a line that fails is lost
-    }
-    pending.resize(0);  // keeps the allocation for the next lines
-}
-
-void LineWriter::close() {
-    if (fd < 0) {
-        return;
-    }
-    flush();
-    ::close(fd);
-    fd = -1;
+    return takeLine(end, line);
 }
 
 std::optional<QByteArray> readFirstLine(const QString& hostPath) {
-    LineReader reader;
-    QByteArrayView line;
-    if (!reader.open(hostPath)) {
+    const int fd = openRegularFile(QFile::encodeName(hostPath).constData(), O_RDONLY);
+    if (fd < 0) {
         return std::nullopt;
     }
-    return reader.readLine(line) ? line.toByteArray() : QByteArray();
+    // The longest line, its CR and LF: enough to know whether the first line ends in time.
+    QByteArray head(maxLineLength + 2, Qt::Uninitialized);
+    qsizetype size = 0;
+    qsizetype got = 0;
+    while (size < head.size()) {
+        got = readSome(fd, head.data() + size, head.size() - size);
+        if (got <= 0) {
+            break;
+        }
+        const bool lineEnded = std::memchr(head.constData() + size, '\n', size_t(got)) != nullptr;
+        size += got;
+        if (lineEnded) {
+            break;
+        }
+    }
+    ::close(fd);
+    if (got < 0) {
+        return std::nullopt;
+    }
+    head.truncate(size);
+    const qsizetype lineEnd = head.indexOf('\n');
+    const QByteArrayView line = withoutCr(QByteArrayView(head).first(lineEnd < 0 ? size : lineEnd));
+    if (line.size() > maxLineLength) {
+        return std::nullopt;
+    }
+    return line.toByteArray();
 }

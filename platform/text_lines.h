@@ -8,6 +8,12 @@
 // Text files in lines. Lines are written with CR LF; a reader takes CR LF as the line end and
 // also accepts a lone LF (a file edited on Linux), dropping a CR left before it.
 
+// No line the program writes comes near this; a longer one is no line of its files, and
+// skipping it keeps memory bounded whatever a file holds.
+constexpr qsizetype maxLineLength = 1024 * 1024;
+
+enum class FileOpen { Opened, Missing, Unreadable };
+
 class LineReader {
 public:
     LineReader() = default;
@@ -15,46 +21,27 @@ public:
     LineReader& operator=(const LineReader&) = delete;
     ~LineReader() { close(); }
 
-    bool open(const QString& hostPath);
+    // Opens a regular file (or a link to one) for reading; anything else is unreadable.
+    FileOpen open(const QString& hostPath);
     void close();
 
-    // A file still being written may end in a line without its line end yet; such a line is
-    // then not taken. Otherwise a last line without a line end is a line like any other.
-    void setWholeLinesOnly(bool wholeOnly) { wholeLinesOnly = wholeOnly; }
-
-    // The next line without its line end, valid until the next call; false at the end.
+    // The next line without its line end, valid until the next call; false at the end. A last
+    // line without a line end is a line like any other; lines longer than maxLineLength are
+    // skipped.
     bool readLine(QByteArrayView& line);
 
 private:
     bool fill();
+    bool takeLine(qsizetype lineEnd, QByteArrayView& line);
 
     int fd = -1;
-    QByteArray buffer;  // grows only to the longest line, so memory stays bounded
+    QByteArray buffer;  // holds at most one line and a read ahead of it
     qsizetype start = 0;
     qsizetype end = 0;
     bool atEnd = false;
-    bool wholeLinesOnly = false;
+    bool skipping = false;  // inside a line that is too long
 };
 
-class LineWriter {
-public:
-    LineWriter() = default;
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
-    ~LineWriter() { close(); }
-
-    // Creates the file, or empties it.
-    bool open(const QString& hostPath);
-    void writeLine(QByteArrayView line);
-    // Only whole lines ever reach the file, so a reader never meets half a line.
-    void flush();
-    void close();
-    bool isOpen() const { return fd >= 0; }
-
-private:
-    int fd = -1;
-    QByteArray pending;
-};
-
-// The first line of a file, without its line end; empty when the file cannot be read.
+// The first line of a file, without its line end; empty when the file cannot be read or its
+// first line is too long. Reads no more of the file than that line.
 std::optional<QByteArray> readFirstLine(const QString& hostPath);

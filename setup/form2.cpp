@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/data_files.h"
+#include "platform/data_files.h"
 #include "app/form1.h"
 #include "app/settings_file.h"
 #include "platform/drive_list_box.h"

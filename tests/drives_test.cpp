@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "platform/drives.h"
@@ -13,8 +14,9 @@ private slots:
     void resolvesDrivePaths();
     void reportsHostFoldersAsDrivePaths_data();
     void reportsHostFoldersAsDrivePaths();
-    void readsDrivesOfDosdevices();
-    void withoutPrefixUsesDefaultDrives();
+    void findsTheDrives_data();
+    void findsTheDrives();
+    void opensADriveAtTheWorkingFolder();
 };
 
 void DrivesTest::resolvesDrivePaths_data() {
@@ -95,33 +97,58 @@ void DrivesTest::reportsHostFoldersAsDrivePaths() {
     QCOMPARE(drives.toDrivePath(host), expected);
 }
 
-void DrivesTest::readsDrivesOfDosdevices() {
-    TestPrefix prefix;
-    const QString dosdevices = prefix.prefix() + QStringLiteral("/dosdevices/");
-    QFile::link(QStringLiteral("/dev/null"), dosdevices + QStringLiteral("c::"));
-    QFile::link(QStringLiteral("/dev/null"), dosdevices + QStringLiteral("com1"));
-    prefix.linkDrive(u'E', prefix.folder() + QStringLiteral("/gone"));
+void DrivesTest::findsTheDrives_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("drives");  // letter=root, the prefix's folder as "~"
 
-    const WineDrives drives = WineDrives::fromEnvironment();
-    QString letters;
-    for (const Drive& drive : drives.drives()) {
-        letters += drive.letter;
-    }
-    QCOMPARE(letters, QStringLiteral("cez"));
-    QVERIFY(drives.drive(u'c')->isReady());
-    QVERIFY(!drives.drive(u'e')->isReady());  // its link points nowhere
+    QTest::newRow("dosdevices: one letter and a colon; c:: is a device")
+        << "dosdevices" << "c=~/wine/drive_c e=~/gone z=/";
+    QTest::newRow("no prefix: Wine's default drives, no prefix made")
+        << "no prefix" << "c=~/home/.local/share/quobbin/drive_c z=/";
+    QTest::newRow("WINEPREFIX unset: ~/.wine") << "default prefix" << "c=~/home/.wine/drive_c z=/";
+    QTest::newRow("a relative XDG_DATA_HOME is ignored")
+        << "relative data home" << "c=~/home/.local/share/quobbin/drive_c z=/";
 }
 
-void DrivesTest::withoutPrefixUsesDefaultDrives() {
+void DrivesTest::findsTheDrives() {
+    QFETCH(QString, setting);
+    QFETCH(QString, drives);
     TestPrefix prefix;
-    QDir(prefix.prefix()).removeRecursively();
+    const QString dosdevices = prefix.prefix() + QStringLiteral("/dosdevices/");
+    if (setting == QStringLiteral("dosdevices")) {
+        QFile::link(QStringLiteral("/dev/null"), dosdevices + QStringLiteral("c::"));
+        QFile::link(QStringLiteral("/dev/null"), dosdevices + QStringLiteral("com1"));
+        prefix.linkDrive(u'E', prefix.folder() + QStringLiteral("/gone"));
+    } else if (setting == QStringLiteral("default prefix")) {
+        QDir().rename(prefix.prefix(), prefix.folder() + QStringLiteral("/home/.wine"));
+        qunsetenv("WINEPREFIX");
+    } else {
+        QDir(prefix.prefix()).removeRecursively();
+        if (setting == QStringLiteral("relative data home")) {
+            qputenv("XDG_DATA_HOME", "share");
+        }
+    }
+    const WineDrives wine = WineDrives::fromEnvironment();
+    QStringList found;
+    for (const Drive& drive : wine.drives()) {
+        found.append(drive.letter + QStringLiteral("=") +
+                     QString(drive.root).replace(prefix.folder(), QStringLiteral("~")));
+    }
+    QCOMPARE(found.join(u' '), drives);
+    QCOMPARE(wine.isFallback(), drives.contains(QStringLiteral("quobbin/drive_c")));
+    QVERIFY(!wine.isFallback() || !QFileInfo::exists(prefix.prefix()));
+}
+
+// A drive opens at the working folder when that folder lies on it, whatever the letter's case.
+void DrivesTest::opensADriveAtTheWorkingFolder() {
+    TestPrefix prefix;
+    const QString poser = prefix.makeFolder(QStringLiteral("Poser"));
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(poser);
     const WineDrives drives = WineDrives::fromEnvironment();
-    QVERIFY(drives.isFallback());
-    QCOMPARE(drives.drives().size(), 2);
-    QCOMPARE(drives.drive(u'c')->root,
-             prefix.folder() + QStringLiteral("/home/.local/share/quobbin/drive_c"));
-    QCOMPARE(drives.drive(u'z')->root, QStringLiteral("/"));
-    QVERIFY(!QFileInfo::exists(prefix.prefix()));  // no prefix is made
+    QCOMPARE(drives.driveCurrentFolder(u'C'), QStringLiteral("C:\\Poser"));
+    QCOMPARE(drives.driveCurrentFolder(u'z'), QStringLiteral("Z:\\"));
+    QDir::setCurrent(working);
 }
 
 QTEST_GUILESS_MAIN(DrivesTest)

@@ -12,99 +12,63 @@ class FolderListsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void listsInFoldedOrder_data();
-    void listsInFoldedOrder();
-    void leavesOutNamesWindowsCannotHold();
-    void followsLinksAsWineDoes();
+    void listsWhatAPathCanName_data();
+    void listsWhatAPathCanName();
     void failedSetPathKeepsTheFolder();
     void sharesOneReadAndReportsDrivePaths();
     void opensTheVerySubfolderListed();
 };
 
-void FolderListsTest::listsInFoldedOrder_data() {
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("ordered");
+void FolderListsTest::listsWhatAPathCanName_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("folders");
 
-    QTest::newRow("letter case ignored")
-        << QStringList{"b.obj", "C.obj", "a.obj"} << QStringList{"a.obj", "b.obj", "C.obj"};
-    QTest::newRow("names differing only in case: by bytes")
-        << QStringList{"skin.jpg", "Skin.jpg", "SKIN.jpg"}
-        << QStringList{"SKIN.jpg", "Skin.jpg", "skin.jpg"};
-    QTest::newRow("non-ASCII by lower-cased code point")
-        << QStringList{"\u00C9clair", "zebra", "eagle", "\u00E9t\u00E9"}
-        << QStringList{"eagle", "zebra", "\u00C9clair", "\u00E9t\u00E9"};
-    QTest::newRow("punctuation and digits by code point")
-        << QStringList{"_x", "10", "2", "a b", "ab"} << QStringList{"10", "2", "_x", "a b", "ab"};
+    QTest::newRow("in order, letter case ignored; the same letters by bytes")
+        << QStringList{"b.obj", "C.obj", "skin.jpg", "Skin.jpg", "a.obj", "Sub/", "ab/"}
+        << QStringList{"a.obj", "b.obj", "C.obj", "Skin.jpg", "skin.jpg"}
+        << QStringList{"ab", "Sub"};
+    QTest::newRow("names a Windows path cannot hold")
+        << QStringList{"a:b.obj",   "what?.obj", "say\"hi\".obj", "a<b>.obj",
+                       "pipe|.obj", "star*.obj", "back\\slash.obj", "tab\t.obj",
+                       "line\r\nforged.obj", "odd.", "blank ", "dot./", "kept.obj"}
+        << QStringList{"kept.obj"} << QStringList{};
+    QTest::newRow("links are what they point at; FIFOs and devices are nothing")
+        << QStringList{"real.obj", "linked.obj -> real.obj", "Sub/", "LinkedDir -> Sub",
+                       "dangling -> nowhere", "null.obj -> /dev/null", "fifo.obj|"}
+        << QStringList{"linked.obj", "real.obj"} << QStringList{"LinkedDir", "Sub"};
 }
 
-void FolderListsTest::listsInFoldedOrder() {
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, ordered);
+void FolderListsTest::listsWhatAPathCanName() {
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, folders);
     TestPrefix prefix;
-    for (const QString& name : names) {
-        prefix.writeFile(QStringLiteral("Lib/") + name);
-        prefix.makeFolder(QStringLiteral("Lib/") + name + QStringLiteral(" dir"));
-    }
-    const WineDrives drives = WineDrives::fromEnvironment();
-    FileList files(drives);
-    FolderList folders(drives);
-    QVERIFY(files.setPath(QStringLiteral("c:\\Lib")));
-    QVERIFY(folders.setPath(QStringLiteral("c:\\Lib")));
-
-    QStringList listed;
-    QStringList folderNames;
-    for (qsizetype i = 0; i < files.ListCount(); ++i) {
-        listed.append(files.List(i));
-        folderNames.append(folders.List(i).section(u'\\', -1));
-    }
-    QCOMPARE(listed, ordered);
-    QCOMPARE(folderNames.size(), ordered.size());
-}
-
-void FolderListsTest::leavesOutNamesWindowsCannotHold() {
-    TestPrefix prefix;
-    const QStringList unlistable{"a:b.obj",         "what?.obj", "say\"hi\".obj",
-                                 "a<b>.obj",        "pipe|.obj", "star*.obj",
-                                 "back\\slash.obj", "tab\t.obj", "line\r\nforged.obj"};
-    for (const QString& name : unlistable) {
-        prefix.writeFile(QStringLiteral("Lib/") + name);
-    }
-    prefix.writeFile(QStringLiteral("Lib/kept.obj"));
+    prefix.makeTree(QStringLiteral("Lib"), entries);
     // A name that is not UTF-8 cannot be given to Poser either.
     const QByteArray invalid = QFile::encodeName(prefix.driveC()) + "/Lib/bad\xff.obj";
     ::close(::open(invalid.constData(), O_CREAT | O_WRONLY, 0644));
 
-    FileList files(WineDrives::fromEnvironment());
-    QVERIFY(files.setPath(QStringLiteral("c:\\Lib")));
-    QCOMPARE(files.ListCount(), 1);
-    QCOMPARE(files.List(0), QStringLiteral("kept.obj"));
-}
-
-void FolderListsTest::followsLinksAsWineDoes() {
-    TestPrefix prefix;
-    const QString lib = prefix.makeFolder(QStringLiteral("Lib"));
-    prefix.writeFile(QStringLiteral("Other/real.obj"));
-    QFile::link(prefix.driveC() + QStringLiteral("/Other"), lib + QStringLiteral("/LinkedDir"));
-    QFile::link(prefix.driveC() + QStringLiteral("/Other/real.obj"),
-                lib + QStringLiteral("/linked.obj"));
-    QFile::link(prefix.driveC() + QStringLiteral("/nowhere"), lib + QStringLiteral("/dangling"));
-
     const WineDrives drives = WineDrives::fromEnvironment();
-    FolderList folders(drives);
-    FileList files(drives);
-    QVERIFY(folders.setPath(QStringLiteral("c:\\Lib")));
-    files.setPath(folders);
-    QCOMPARE(folders.ListCount(), 1);
-    QCOMPARE(folders.List(0), QStringLiteral("C:\\Lib\\LinkedDir"));
-    QCOMPARE(files.ListCount(), 1);
-    QCOMPARE(files.List(0), QStringLiteral("linked.obj"));
+    FolderList folderList(drives);
+    FileList fileList(drives);
+    QVERIFY(folderList.setPath(QStringLiteral("c:\\Lib")));
+    fileList.setPath(folderList);
+    QStringList listedFiles;
+    for (qsizetype i = 0; i < fileList.ListCount(); ++i) {
+        listedFiles.append(fileList.List(i));
+    }
+    QStringList listedFolders;
+    for (qsizetype i = 0; i < folderList.ListCount(); ++i) {
+        listedFolders.append(folderList.List(i).section(u'\\', -1));
+    }
+    QCOMPARE(listedFiles, files);
+    QCOMPARE(listedFolders, folders);
 }
 
 void FolderListsTest::failedSetPathKeepsTheFolder() {
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("Lib/a.obj"));
-    prefix.writeFile(QStringLiteral("Locked/b.obj"));
-    QFile::setPermissions(prefix.driveC() + QStringLiteral("/Locked"), QFile::WriteOwner);
 
     FileList files(WineDrives::fromEnvironment());
     QVERIFY(files.setPath(QStringLiteral("c:\\Lib")));
@@ -114,11 +78,6 @@ void FolderListsTest::failedSetPathKeepsTheFolder() {
         QCOMPARE(files.Path(), QStringLiteral("C:\\Lib"));
         QCOMPARE(files.ListCount(), 1);
     }
-    if (geteuid() != 0) {  // root opens any folder
-        QVERIFY(!files.setPath(QStringLiteral("c:\\Locked")));
-    }
-    QFile::setPermissions(prefix.driveC() + QStringLiteral("/Locked"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void FolderListsTest::sharesOneReadAndReportsDrivePaths() {

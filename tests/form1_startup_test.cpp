@@ -1,7 +1,9 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -16,41 +18,15 @@ class Form1StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void laysOutTheWindow_data();
-    void laysOutTheWindow();
     void startsIdle();
     void readsTheStoredFolder_data();
     void readsTheStoredFolder();
     void startsWhereDataFolderCannotBeMade_data();
     void startsWhereDataFolderCannotBeMade();
-    void secondCopyTouchesNothing();
-    void staleLockDoesNotBlock();
+    void runsOneCopyAtATime_data();
+    void runsOneCopyAtATime();
+    void secondCopyExitsAtOnce();
 };
-
-void Form1StartupTest::laysOutTheWindow_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("place");  // in pixels: twips / 15
-
-    QTest::newRow("look-up box") << "Text2" << QRect(8, 24, 249, 25);
-    QTest::newRow("results box") << "Text1" << QRect(8, 56, 465, 97);
-    QTest::newRow("number 5") << "Command12" << QRect(168, 160, 33, 33);
-    QTest::newRow("help") << "Command7" << QRect(424, 160, 49, 33);
-    QTest::newRow("name: 100 twips round to 7 pixels") << "Label3" << QRect(7, 200, 265, 49);
-}
-
-void Form1StartupTest::laysOutTheWindow() {
-    QFETCH(QString, control);
-    QFETCH(QRect, place);
-    TestPrefix prefix;
-    Form1 form;
-    const QMap<QString, QWidget*> controls{
-        {"Text2", form.Text2},       {"Label2", form.Label2},     {"Text1", form.Text1},
-        {"Command9", form.Command9}, {"Command6", form.Command6}, {"Command12", form.Command12},
-        {"Command3", form.Command3}, {"Command4", form.Command4}, {"Command5", form.Command5},
-        {"Command7", form.Command7}, {"Check1", form.Check1},     {"Label3", form.Label3},
-        {"Label1", form.Label1}};
-    QCOMPARE(controls.value(control)->geometry(), place);
-}
 
 void Form1StartupTest::startsIdle() {
     TestPrefix prefix;
@@ -58,7 +34,6 @@ void Form1StartupTest::startsIdle() {
     QVERIFY(form.Form_Load());
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("Poser Quobbin  8.00"));
-    QCOMPARE(form.size(), QSize(488, 253));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     for (QPushButton* number :
          {form.Command9, form.Command6, form.Command10, form.Command11, form.Command12}) {
@@ -75,8 +50,7 @@ void Form1StartupTest::readsTheStoredFolder_data() {
     QTest::addColumn<QByteArray>("settings");  // null: no file yet
     QTest::addColumn<QString>("poserDir");
 
-    QTest::newRow("first start") << QByteArray() << QString();
-    QTest::newRow("five bytes") << QByteArray("abc\r\n") << QString();
+    QTest::newRow("first start: an empty settings file") << QByteArray() << QString();
     QTest::newRow("a folder that does not exist")
         << QByteArray("C:\\Gone Poser\r\n") << "C:\\Gone Poser";
 }
@@ -85,15 +59,13 @@ void Form1StartupTest::readsTheStoredFolder() {
     QFETCH(QByteArray, settings);
     QFETCH(QString, poserDir);
     TestPrefix prefix;
-    const QString settingsPath = prefix.driveC() + QStringLiteral("/ol/zz");
     if (!settings.isNull()) {
         prefix.writeFile(QStringLiteral("ol/zz"), settings);
     }
     Form1 form;
     QVERIFY(form.Form_Load());
     QCOMPARE(form.PoserDir, poserDir);
-    QVERIFY(QFileInfo(settingsPath).isFile());
-    QCOMPARE(QFileInfo(settingsPath).size(), qint64(settings.size()));
+    QCOMPARE(prefix.readFile(QStringLiteral("ol/zz")), settings.isNull() ? "" : settings);
 }
 
 void Form1StartupTest::startsWhereDataFolderCannotBeMade_data() {
@@ -122,31 +94,69 @@ void Form1StartupTest::startsWhereDataFolderCannotBeMade() {
     }
 }
 
-void Form1StartupTest::secondCopyTouchesNothing() {
-    TestPrefix prefix;
-    Form1 first;
-    QVERIFY(first.Form_Load());
-    QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
-    Form1 second;
-    QVERIFY(!second.Form_Load());
-    QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
+void Form1StartupTest::runsOneCopyAtATime_data() {
+    QTest::addColumn<QString>("runtime");  // what XDG_RUNTIME_DIR holds
+    QTest::addColumn<QByteArray>("lockFile");
+    QTest::addColumn<QString>("lockFolder");  // where the lock is kept, "" for none
+
+    QTest::newRow("a lock left by a copy that was killed")
+        << "run" << QByteArray("12345\nquobbin\nhost\n") << "run";
+    QTest::newRow("an empty lock file") << "run" << QByteArray("") << "run";
+    QTest::newRow("garbage in the lock file") << "run" << QByteArray("\xff\xfe\x00", 3) << "run";
+    QTest::newRow("no runtime folder: a private one in the temporary folder")
+        << "" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
+    QTest::newRow("a relative runtime folder is ignored")
+        << "relative" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
+    QTest::newRow("a runtime folder that cannot be made does not block")
+        << "not/a/folder" << QByteArray() << "";
 }
 
-void Form1StartupTest::staleLockDoesNotBlock() {
+void Form1StartupTest::runsOneCopyAtATime() {
+    QFETCH(QString, runtime);
+    QFETCH(QByteArray, lockFile);
+    QFETCH(QString, lockFolder);
     TestPrefix prefix;
-    QProcess gone;
-    gone.start(QStringLiteral("true"));
-    QVERIFY(gone.waitForStarted());
-    const qint64 pid = gone.processId();
-    gone.waitForFinished();
-    QFile lock(OneCopyLock::lockPath());
-    QVERIFY(lock.open(QIODevice::WriteOnly));
-    // What a copy that was killed leaves behind: its pid, name, host and machine id.
-    lock.write(QByteArray::number(pid) + "\nquobbin\n" + QSysInfo::machineHostName().toUtf8() +
-               "\n" + QSysInfo::machineUniqueId() + "\n");
-    lock.close();
-    Form1 form;
-    QVERIFY(form.Form_Load());
+    const QString folder = prefix.folder() + u'/';
+    QDir().mkdir(folder + QStringLiteral("tmp"));
+    qputenv("TMPDIR", QFile::encodeName(folder + QStringLiteral("tmp")));
+    prefix.writeFile(QStringLiteral("../../not"), "a file where a folder belongs");
+    qputenv("XDG_RUNTIME_DIR", runtime.isEmpty() || runtime == QStringLiteral("relative")
+                                   ? runtime.toUtf8()
+                                   : QFile::encodeName(folder + runtime));
+    if (!lockFile.isNull()) {
+        QFile lock(folder + QStringLiteral("run/quobbin.lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(lockFile);
+    }
+    Form1 first;
+    QVERIFY(first.Form_Load());
+    if (!lockFolder.isEmpty()) {
+        QCOMPARE(OneCopyLock::lockPath(), folder + lockFolder + QStringLiteral("/quobbin.lock"));
+        QCOMPARE(QFileInfo(folder + lockFolder).permissions() & 0x0077, 0);
+        // While the first copy runs, a second one ends at once, touching no file.
+        QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
+        Form1 second;
+        QVERIFY(!second.Form_Load());
+        QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
+    }
+    qunsetenv("TMPDIR");
+}
+
+// As a user starts it from the menu a second time: that copy exits at once with status 0.
+void Form1StartupTest::secondCopyExitsAtOnce() {
+    TestPrefix prefix;
+    QProcess first;
+    first.start(QStringLiteral(QUOBBIN_PROGRAM), {});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY(QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol/zz")));
+    QProcess second;
+    second.start(QStringLiteral(QUOBBIN_PROGRAM), {});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
 }
 
 QTEST_MAIN(Form1StartupTest)

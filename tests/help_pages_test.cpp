@@ -20,13 +20,6 @@ QList<QPointer<HelpPage>> pages(const Form1& form1) {
     return {form1.helpPage1.data(), form1.helpPage2.data(), form1.helpPage3.data()};
 }
 
-const QStringList captions{
-    "Setting Up Poser Quobbin",
-    "How to Use Poser Quobbin - Get The FileName From Poser",
-    "How to Use Poser Quobbin - Using the Quobbin to Get Files",
-};
-const QList<QSize> pictureSizes{{500, 500}, {500, 600}, {500, 500}};
-
 void closeBox(QWidget* window) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -39,7 +32,7 @@ class HelpPagesTest : public QObject {
 
 private slots:
     // Paging through a second time brings the open pages forward instead of making new ones;
-    // a page destroyed by its close box in between is made afresh, with its caption and picture.
+    // a page destroyed by its close box in between is made afresh.
     void pagingTwice_data() {
         QTest::addColumn<int>("closed");
         QTest::newRow("nothing closed in between") << -1;
@@ -65,8 +58,7 @@ private slots:
             const HelpPage* shown = pages(form1).at(page);
             QCOMPARE(shown == first.at(page), page != closed);
             QCOMPARE(shown->isVisible(), page == 2);
-            QCOMPARE(shown->windowTitle(), captions.at(page));
-            QCOMPARE(shown->picture().deviceIndependentSize(), pictureSizes.at(page));
+            QVERIFY(!shown->picture().isNull());
         }
         QCOMPARE(form1.findChildren<HelpPage*>().size(), 3);
     }

@@ -1,33 +1,11 @@
-#include <unistd.h>
-
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
-#include "app/form1.h"
-#include "tests/support/during_scan.h"
-#include "tests/support/message_boxes.h"
+#include "index/library_scan.h"
 #include "tests/support/test_prefix.h"
 
 namespace {
-
-// A Poser folder at c:\Poser made of paths below it: a path ending in "/" is an empty folder,
-// and "link -> target" a symbolic link.
-void makeLibrary(const TestPrefix& prefix, const QStringList& paths) {
-    const QString poser = prefix.makeFolder(QStringLiteral("Poser")) + u'/';
-    for (const QString& path : paths) {
-        if (path.endsWith(u'/')) {
-            QDir().mkpath(poser + path);
-        } else if (const qsizetype arrow = path.indexOf(QStringLiteral(" -> ")); arrow > 0) {
-            QFile::link(path.mid(arrow + 4), poser + path.left(arrow));
-        } else {
-            prefix.writeFile(QStringLiteral("Poser/") + path);
-        }
-    }
-}
 
 // The index that holds these lines, given below the Poser folder with "/".
 QByteArray indexOf(const QStringList& lines) {
@@ -38,16 +16,25 @@ QByteArray indexOf(const QStringList& lines) {
     return text;
 }
 
-// The main window, loaded, with c:\Poser as its Poser folder.
-struct Window : Form1 {
-    Window() {
-        QVERIFY(Form_Load());
-        PoserDir = QStringLiteral("C:\\Poser");
+const QByteArray oldIndex = "C:\\Old\\a much longer line than most new ones.obj\r\n";
+
+// A library at c:\Poser and an old index beside it, scanned as Update scans it; each step of
+// the walk calls `betweenSteps`.
+struct Library {
+    explicit Library(const QStringList& entries) {
+        prefix.makeTree(QStringLiteral("Poser"), entries);
+        prefix.writeFile(QStringLiteral("ol/oz"), oldIndex);
     }
-    void pressUpdate() {
-        MessageBoxAnswerer yes({QMessageBox::Yes});
-        Command5->click();
+    ScanOutcome scan(const BetweenSteps& betweenSteps = [] { return true; }) {
+        const QString poser = QStringLiteral("C:\\Poser");
+        return scanner.Dir10.setPath(poser) ? (scanner.PrepareScan(poser),
+                                               scanner.ScanLibrary(betweenSteps))
+                                            : ScanOutcome::NotWritten;
     }
+    QByteArray index() const { return prefix.readFile(QStringLiteral("ol/oz")); }
+
+    TestPrefix prefix;
+    LibraryScan scanner{WineDrives::fromEnvironment()};
 };
 
 }  // namespace
@@ -56,135 +43,109 @@ class LibraryScanTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void selectsByExtension_data();
+    void selectsByExtension();
     void writesTheIndex_data();
     void writesTheIndex();
-    void skipsFoldersThatCannotBeOpened_data();
-    void skipsFoldersThatCannotBeOpened();
-    void indexesALargeFolderWhole();
-    void yieldsWhileMultiTaskIsTicked();
+    void skipsAFolderThatVanished();
+    void stepsAndStops_data();
+    void stepsAndStops();
 };
 
+void LibraryScanTest::selectsByExtension_data() {
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<bool>("indexed");
+    for (const char* leftOut : {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf", "PZ3", "Rsr"}) {
+        QTest::addRow("%s is left out", leftOut) << leftOut << false;
+    }
+    for (const char* taken : {"cr2", "obj", "jpg", "txts", "tx", "", "gz", "t\u0425t"}) {
+        QTest::addRow("\"%s\" is indexed", taken) << QString::fromUtf8(taken) << true;
+    }
+}
+
+void LibraryScanTest::selectsByExtension() {
+    QFETCH(QString, extension);
+    QFETCH(bool, indexed);
+    QCOMPARE(isIndexedExtension(extension.toUtf8()), indexed);
+}
+
 void LibraryScanTest::writesTheIndex_data() {
-    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("the selection rule, letter case ignored")
-        << QStringList{"A/Figure.CR2", "A/x.obj", "A/scene.PZ3", "A/Thumb.Rsr", "A/walk.bvh",
-                       "A/notes.TXT",  "A/a.png", "A/b.GIF",     "A/c.dxf",     "A/skin.jpg"}
-        << QStringList{"A/Figure.CR2", "A/skin.jpg", "A/x.obj"};
-    QTest::newRow("the last dot of the name decides")
-        << QStringList{"A.b/README",    "A.b/x.tar.gz", "A.b/a.txt.bak",
-                       "A.b/b.bak.txt", "A.b/.profile", "A.b/odd."}
-        << QStringList{"A.b/.profile", "A.b/a.txt.bak", "A.b/odd.", "A.b/x.tar.gz"};
-    const QStringList nonAscii{"A/x.tx\u0422", "A/y.\u00F1pg", "A/z.G\u0130F"};
-    QTest::newRow("letters outside ASCII are other letters") << nonAscii << nonAscii;
-    QTest::newRow("a name with CR LF forges no line")
-        << QStringList{"A/line\r\nC:\\forged.obj", "A/kept.obj"} << QStringList{"A/kept.obj"};
+    QTest::newRow("only names with a dot; the last dot decides")
+        << QStringList{"A.b/README", "A.b/x.tar.gz", "A.b/a.txt.bak", "A.b/b.bak.txt",
+                       "A.b/.profile", "A.b/Figure.CR2", "A.b/scene.PZ3"}
+        << QStringList{"A.b/.profile", "A.b/a.txt.bak", "A.b/Figure.CR2", "A.b/x.tar.gz"};
     QTest::newRow("a folder's files, then each subfolder with all below it")
-        << QStringList{"Z/c.pp2", "A/Sub/b.pp2", "A/a.pp2"}
-        << QStringList{"A/a.pp2", "A/Sub/b.pp2", "Z/c.pp2"};
-    QTest::newRow("both lists in order, letter case ignored")
-        << QStringList{"a/y.obj", "a/X.obj", "B/b/1.obj", "B/A/2.obj", "B/0.obj"}
-        << QStringList{"a/X.obj", "a/y.obj", "B/0.obj", "B/A/2.obj", "B/b/1.obj"};
+        << QStringList{"Z/c.pp2", "A/Sub/b.pp2", "A/a.pp2", "A/Sub2/c.pp2"}
+        << QStringList{"A/a.pp2", "A/Sub/b.pp2", "A/Sub2/c.pp2", "Z/c.pp2"};
     QTest::newRow("no line for files directly in the Poser folder or for empty folders")
         << QStringList{"Poser.obj", "A/", "B/C/", "D/d.obj"} << QStringList{"D/d.obj"};
     QTest::newRow("level 8 is indexed, level 9 is not")
         << QStringList{"1/2/3/4/5/6/7/8/8.obj", "1/2/3/4/5/6/7/8/9/9.obj"}
         << QStringList{"1/2/3/4/5/6/7/8/8.obj"};
-    QStringList loop{"A/a.obj"};  // then A/loop/a.obj, A/loop/loop/a.obj and so on
-    while (loop.size() < 8) {
-        loop.append(QString(loop.last()).insert(2, QStringLiteral("loop/")));
+    QTest::newRow("no FIFO, device or name Windows cannot hold")
+        << QStringList{"A/pipe.obj|", "A/null.obj -> /dev/null", "A/odd.", "A/x.obj ",
+                       "A/line\r\nC:\\forged.obj", "A/kept.obj"}
+        << QStringList{"A/kept.obj"};
+    QStringList selfLinks{"A/a.obj"};
+    for (int i = 0; i < 3; ++i) {
+        selfLinks.append(QStringLiteral("A/l%1 -> .").arg(i));
     }
-    QTest::newRow("a link loop ends at level 8") << QStringList{"A/a.obj", "A/loop -> ."} << loop;
+    QTest::newRow("links to the folder itself are not entered") << selfLinks
+                                                                << QStringList{"A/a.obj"};
+    QTest::newRow("nor links to its ancestors, on the host too")
+        << QStringList{"A/B/b.obj", "A/B/up -> ../..", "A/B/top -> /", "A/B/home -> ../../../.."}
+        << QStringList{"A/B/b.obj"};
+    QTest::newRow("nor links to a folder on the walk's path; other links are")
+        << QStringList{"X/x.obj", "X/toY -> ../Y", "Y/y.obj", "Y/toX -> ../X"}
+        << QStringList{"X/x.obj", "X/toY/y.obj", "Y/y.obj", "Y/toX/x.obj"};
 }
 
 void LibraryScanTest::writesTheIndex() {
-    QFETCH(QStringList, paths);
+    QFETCH(QStringList, entries);
     QFETCH(QStringList, lines);
-    TestPrefix prefix;
-    makeLibrary(prefix, paths);
-    prefix.writeFile(QStringLiteral("ol/oz"), "C:\\Old\\a much longer line than most new ones\r\n");
-    Window form;
-    form.pressUpdate();
-    const QByteArray first = indexFile(prefix);
+    Library library(entries);
+    QCOMPARE(library.scan(), ScanOutcome::Written);
+    const QByteArray first = library.index();
     QCOMPARE(first, indexOf(lines));
-    form.pressUpdate();
-    QCOMPARE(indexFile(prefix), first);
-}
-
-void LibraryScanTest::skipsFoldersThatCannotBeOpened_data() {
-    QTest::addColumn<bool>("unreadable");
-    QTest::newRow("vanished during the scan") << false;
-    QTest::newRow("no permission") << true;
+    QCOMPARE(library.scan(), ScanOutcome::Written);
+    QCOMPARE(library.index(), first);
+    QVERIFY(!QFileInfo::exists(library.prefix.driveC() + QStringLiteral("/ol/oz.new")));
 }
 
 // Left to itself, a list that cannot open a folder shows the previous one, whose lines would
 // then be written again; the walk skips the folder and everything below it instead.
-void LibraryScanTest::skipsFoldersThatCannotBeOpened() {
-    QFETCH(bool, unreadable);
-    if (unreadable && ::geteuid() == 0) {
-        QSKIP("permissions do not bind root");
-    }
-    TestPrefix prefix;
+void LibraryScanTest::skipsAFolderThatVanished() {
     const QStringList lines{"A/a.obj", "A/Sub/s.obj", "b/twin.obj", "C/c.obj"};
-    makeLibrary(prefix, lines + QStringList{"B/"});
-    const QString folderB = prefix.driveC() + QStringLiteral("/Poser/B");
-    Window form;
-    form.Check1->setChecked(true);
-    // The first yield comes before the first folder is opened, after `Dir10` has listed B.
-    DuringScan atFirstYield(form, [&](int yield) {
-        if (yield == 1 && unreadable) {
-            QFile::setPermissions(folderB, QFileDevice::WriteOwner);
-        } else if (yield == 1) {
-            QDir(folderB).removeRecursively();
-        }
-    });
-    form.pressUpdate();
-    QCOMPARE(indexFile(prefix), indexOf(lines));
+    Library library(lines + QStringList{"B/b.obj"});
+    const QString folderB = library.prefix.driveC() + QStringLiteral("/Poser/B");
+    // The first step comes before the first folder is opened, after `Dir10` has listed B.
+    QCOMPARE(library.scan([&] { return QDir(folderB).removeRecursively(); }),
+             ScanOutcome::Written);
+    QCOMPARE(library.index(), indexOf(lines));
 }
 
-// Counts and indexes are not 16 bits wide.
-void LibraryScanTest::indexesALargeFolderWhole() {
-    TestPrefix prefix;
-    const QByteArray folder = QFile::encodeName(prefix.makeFolder(QStringLiteral("Poser/T")));
-    // Hard links to two files, as a file takes at most 65,000: far cheaper to make than files.
-    const QByteArray targets[] = {QFile::encodeName(prefix.writeFile(QStringLiteral("even"))),
-                                  QFile::encodeName(prefix.writeFile(QStringLiteral("odd")))};
-    for (int i = 0; i < 70000; ++i) {
-        const QByteArray path = folder + "/t" + QByteArray::number(i) + ".jpg";
-        QCOMPARE(::link(targets[i % 2].constData(), path.constData()), 0);
-    }
-    Window form;
-    form.pressUpdate();
-    QCOMPARE(indexFile(prefix).count("\r\n"), 70000);
+void LibraryScanTest::stepsAndStops_data() {
+    QTest::addColumn<int>("stopAt");  // the step that answers "stop", 0 for none
+    QTest::addColumn<ScanOutcome>("outcome");
+    QTest::newRow("a step for every folder and every file") << 0 << ScanOutcome::Written;
+    QTest::newRow("stopped at the last file: the old index stays") << 5 << ScanOutcome::Stopped;
+    QTest::newRow("stopped at a folder") << 4 << ScanOutcome::Stopped;
 }
 
-// Each yield holds the walk up past the spacing of yields, so every step yields: folder A,
-// a.obj, b.obj, folder B, c.obj; unticking "Multi-task" at the fourth leaves out the fifth.
-void LibraryScanTest::yieldsWhileMultiTaskIsTicked() {
-    TestPrefix prefix;
-    makeLibrary(prefix, {"A/a.obj", "A/b.obj", "B/c.obj"});
-    Window form;
-    form.Check1->setChecked(true);
-    form.Text1->setPlainText(QStringLiteral("(1) C:\\Poser\\A\\a.obj"));
-    QList<bool> clicks;  // for each click on "Clear": whether the scan was running
-    QObject::connect(form.Command3, &QPushButton::clicked, [&] { clicks.append(form.scanning); });
-    QList<QByteArray> seen;
-    DuringScan eachYield(form, [&](int yield) {
-        seen.append(indexFile(prefix));
-        if (yield == 1) {  // a click waits in the queue, as a user's click waits for the walk
-            QMetaObject::invokeMethod(form.Command3, &QPushButton::click, Qt::QueuedConnection);
-        }
-        form.Check1->setChecked(yield < 4);
-        DuringScan::outlastYieldSpacing();
-    });
-    form.pressUpdate();
-    QCOMPARE(clicks, QList<bool>{true});
-    QCOMPARE(form.Text1->toPlainText(), QString());
-    QCOMPARE(seen,
-             (QList<QByteArray>{"", "", indexOf({"A/a.obj"}), indexOf({"A/a.obj", "A/b.obj"})}));
-    QCOMPARE(indexFile(prefix), indexOf({"A/a.obj", "A/b.obj", "B/c.obj"}));
+// Steps: folder A, a.obj, b.obj, folder B, c.obj.
+void LibraryScanTest::stepsAndStops() {
+    QFETCH(int, stopAt);
+    QFETCH(ScanOutcome, outcome);
+    Library library({"A/a.obj", "A/b.obj", "B/c.obj"});
+    int steps = 0;
+    QCOMPARE(library.scan([&] { return ++steps != stopAt; }), outcome);
+    QCOMPARE(steps, stopAt == 0 ? 5 : stopAt);
+    QCOMPARE(library.index(), stopAt == 0 ? indexOf({"A/a.obj", "A/b.obj", "B/c.obj"}) : oldIndex);
+    QVERIFY(!QFileInfo::exists(library.prefix.driveC() + QStringLiteral("/ol/oz.new")));
 }
 
-QTEST_MAIN(LibraryScanTest)
+QTEST_GUILESS_MAIN(LibraryScanTest)
 #include "library_scan_test.moc"

@@ -5,8 +5,8 @@
 #include "app/form1.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
+#include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
-#include "tests/support/test_prefix.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ const QByteArray figures =
 // The look-up of `clipboard` lists `listed`, numbered, then `closing`; nothing listed means the
 // no-match box.
 void row(const char* name, const QByteArray& index, const QString& clipboard,
-         const QStringList& listed = {}, const QString& closing = {}, bool scanning = false) {
-    QTest::newRow(name) << index << clipboard << listed << closing << scanning;
+         const QStringList& listed = {}, const QString& closing = {}) {
+    QTest::newRow(name) << index << clipboard << listed << closing;
 }
 
 }  // namespace
@@ -33,7 +33,8 @@ class MissingFileLookupTest : public QObject {
 private slots:
     void lookUp_data();
     void lookUp();
-    void noIndexYet();
+    void indexThatCannotBeRead_data();
+    void indexThatCannotBeRead();
 };
 
 void MissingFileLookupTest::lookUp_data() {
@@ -41,7 +42,6 @@ void MissingFileLookupTest::lookUp_data() {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("closing");
-    QTest::addColumn<bool>("scanning");
 
     row("full name, letter case ignored, sent at once", figures, "Figure.OBJ",
         {"c:\\geo\\figure.obj"}, oneMatch);
@@ -49,6 +49,10 @@ void MissingFileLookupTest::lookUp_data() {
         {"c:\\geo\\figure.obj", "c:\\char\\figure.cr2", "c:\\geo\\old\\figure.old.obj",
          "c:\\geo\\figure.obj.bak", "c:\\doc\\figure"},
         chooseNumber);
+    row("a name that ends another name is not it", "C:\\A\\MySkin.jpg\r\nC:\\B\\skin.jpg\r\n",
+        "skin.jpg", {"c:\\b\\skin.jpg"}, oneMatch);
+    row("a name that begins with a dot is a full name", "C:\\A\\.profile.bak\r\nC:\\A\\.profile",
+        ".profile", {"c:\\a\\.profile"}, oneMatch);
     row("a copied path matches nothing", figures, "c:\\Geo\\Figure.obj");
     row("a trailing blank matches nothing", figures, "Figure.obj ");
     row("empty clipboard", figures, QString());
@@ -66,11 +70,11 @@ void MissingFileLookupTest::lookUp_data() {
         oneMatch);
     row("the Kelvin sign lowers to an ASCII k", QStringLiteral("C:\\\u212Aey.obj").toUtf8(),
         "key.obj", {"c:\\key.obj"}, oneMatch);
-    const QByteArray rough = "C:\\\xff\\x.obj\n" + QByteArray(1 << 20, 'a') + "\nC:\\B\\x.obj";
-    row("invalid UTF-8, a 1 MB line, LF ends, a last line without one", rough, "x.obj",
-        {"c:\\\uFFFD\\x.obj", "c:\\b\\x.obj"}, chooseNumber);
-    row("during a scan, a last line without its end is not used", rough, "x.obj",
-        {"c:\\\uFFFD\\x.obj"}, oneMatch, true);
+    const QByteArray rough = "C:\\\xff\\x.obj\n" + QByteArray(2 << 20, 'a') + "\nC:\\B\\x.obj";
+    row("no invalid UTF-8 or 2 MB line; LF ends, a last line without one", rough, "x.obj",
+        {"c:\\b\\x.obj"}, oneMatch);
+    row("an over-long form of g is no g", "C:\\A\\fi\xC1\xA7ure.obj\r\n", "figure.obj");
+    row("a line with a NUL is never sent", QByteArray("C:\\A\0\\x.obj\r\n", 13), "x.obj");
     row("10 MB of clipboard text with a line break and a NUL", figures,
         QStringLiteral("figure.obj\r\n") + QChar(0) + QString(10 << 20, u'x'));
 }
@@ -80,12 +84,9 @@ void MissingFileLookupTest::lookUp() {
     QFETCH(QString, clipboard);
     QFETCH(QStringList, listed);
     QFETCH(QString, closing);
-    QFETCH(bool, scanning);
-    TestPrefix prefix;
-    prefix.writeFile("ol/oz", index);
-    Form1 form;
-    form.Form_Load();
-    form.scanning = scanning;
+    LoadedForm loaded;
+    Form1& form = loaded.form;
+    loaded.prefix.writeFile("ol/oz", index);
     setClipboardText(clipboard);
     MessageBoxAnswerer answerer;
     form.show();
@@ -117,24 +118,32 @@ void MissingFileLookupTest::lookUp() {
     QCOMPARE(form.Text2->text(), listed.isEmpty() ? QString() : clipboard);
 }
 
-// Before the first Update; a folder at the index's place is no index either.
-void MissingFileLookupTest::noIndexYet() {
-    TestPrefix prefix;
-    Form1 form;
-    form.Form_Load();
+void MissingFileLookupTest::indexThatCannotBeRead_data() {
+    QTest::addColumn<QString>("oz");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("before the first Update")
+        << "nothing" << "No index of your Poser Files yet!\r\nPlease press \"Update\" to make one.";
+    const QString unreadable = "Index file could not be read!\r\nc:\\ol\\oz";
+    QTest::newRow("a folder") << "folder" << unreadable;
+    QTest::newRow("a FIFO: no hang") << "fifo" << unreadable;
+}
+
+void MissingFileLookupTest::indexThatCannotBeRead() {
+    QFETCH(QString, oz);
+    QFETCH(QString, what);
+    LoadedForm loaded;
+    if (oz == QStringLiteral("folder")) {
+        loaded.prefix.makeFolder("ol/oz");
+    } else if (oz == QStringLiteral("fifo")) {
+        loaded.prefix.makeTree("ol", {"oz|"});
+    }
     setClipboardText("Figure.obj");
     MessageBoxAnswerer answerer;
-    form.Text2_Click();
-    prefix.makeFolder("ol/oz");
-    form.Text2_Click();
-
-    const QString noIndex =
-        "ERROR: \r\n\r\nNo index of your Poser Files yet!\r\nPlease press \"Update\" to make one.";
-    QCOMPARE(answerer.texts(), QStringList({noIndex, noIndex}));
-    QCOMPARE(answerer.seen().first().caption, QStringLiteral("Poser Quobbin"));
+    loaded.form.Text2_Click();
+    QCOMPARE(answerer.texts(), QStringList{"ERROR: \r\n\r\n" + what});
     QCOMPARE(clipboardText(), QStringLiteral("Figure.obj"));
-    QCOMPARE(form.Text2->text(), QStringLiteral("Figure.obj"));
-    QCOMPARE(form.Text1->toPlainText(), QString());
+    QCOMPARE(loaded.form.Text2->text(), QStringLiteral("Figure.obj"));
+    QCOMPARE(loaded.form.Text1->toPlainText(), QString());
 }
 
 QTEST_MAIN(MissingFileLookupTest)

@@ -1,8 +1,18 @@
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
 #include "app/settings_file.h"
+#include "tests/support/scoped_mount.h"
 #include "tests/support/test_prefix.h"
+
+namespace {
+
+QString storedFolderOr(const QString& none) {
+    return SettingsFile(WineDrives::fromEnvironment()).storedFolder().value_or(none);
+}
+
+}  // namespace
 
 class SettingsFileTest : public QObject {
     Q_OBJECT
@@ -10,62 +20,79 @@ class SettingsFileTest : public QObject {
 private slots:
     void storedFolder_data();
     void storedFolder();
+    void whatStandsInItsPlace_data();
+    void whatStandsInItsPlace();
     void writeLeavesExactlyTheNewLine();
-    void failsWhereItCannotWrite();
 };
 
 void SettingsFileTest::storedFolder_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("holdsFolder");
     QTest::addColumn<QString>("folder");
 
-    QTest::newRow("empty: no folder") << QByteArray() << false << QString();
-    QTest::newRow("5 bytes: no folder") << QByteArray("c:\\\r\n") << false << QString();
-    QTest::newRow("6 bytes: a folder") << QByteArray("c:\\p\r\n") << true << "c:\\p";
-    QTest::newRow("first line only")
-        << QByteArray("C:\\Poser\r\nC:\\Other\r\n") << true << "C:\\Poser";
-    QTest::newRow("LF-only line end") << QByteArray("C:\\Poser 5\n") << true << "C:\\Poser 5";
-    QTest::newRow("no line end") << QByteArray("C:\\Poser") << true << "C:\\Poser";
-    QTest::newRow("short first line, long file")
-        << QByteArray("x\r\nmore than five") << true << "x";
-    QTest::newRow("UTF-8 names") << QByteArray("C:\\Pos\xC3\xA9r\r\n") << true << "C:\\Pos\u00E9r";
-    QTest::newRow("binary bytes never crash") << QByteArray("\xFF\xFE\0\x01\x80zz\r\n", 9) << true
+    QTest::newRow("empty: no folder") << QByteArray() << "(none)";
+    QTest::newRow("5 bytes: no folder") << QByteArray("c:\\\r\n") << "(none)";
+    QTest::newRow("6 bytes: a folder") << QByteArray("c:\\p\r\n") << "c:\\p";
+    QTest::newRow("first line only") << QByteArray("C:\\Poser\r\nC:\\Other\r\n") << "C:\\Poser";
+    QTest::newRow("LF-only line end; a trailing blank is part of the name")
+        << QByteArray("C:\\Poser 5 \n") << "C:\\Poser 5 ";
+    QTest::newRow("no line end") << QByteArray("C:\\Poser") << "C:\\Poser";
+    QTest::newRow("short first line, long file") << QByteArray("x\r\nmore than five") << "x";
+    QTest::newRow("UTF-8 names") << QByteArray("C:\\Pos\xC3\xA9r\r\n") << "C:\\Pos\u00E9r";
+    QTest::newRow("binary bytes never crash") << QByteArray("\xFF\xFE\0\x01\x80zz\r\n", 9)
                                               << QString::fromUtf8("\xFF\xFE\0\x01\x80zz", 7);
-    QTest::newRow("a first line of 1 MB")
-        << QByteArray(1 << 20, 'p') << true << QString(1 << 20, u'p');
+    QTest::newRow("a first line past the longest line: no folder")
+        << QByteArray(3 << 20, 'p') << "(none)";
 }
 
 void SettingsFileTest::storedFolder() {
     QFETCH(QByteArray, content);
-    QFETCH(bool, holdsFolder);
     QFETCH(QString, folder);
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("ol/zz"), content);
-    const SettingsFile settings(WineDrives::fromEnvironment());
-    QCOMPARE(SettingsFile::holdsFolder(*settings.ensureAndMeasure()), holdsFolder);
-    QCOMPARE(settings.storedFolder().has_value(), holdsFolder);
-    if (holdsFolder) {
-        QCOMPARE(*settings.storedFolder(), folder);
+    QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
+}
+
+void SettingsFileTest::whatStandsInItsPlace_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("measured");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("nothing: made empty") << "nothing" << "(none)" << true << true;
+    QTest::newRow("a folder") << "folder" << "(none)" << false << false;
+    QTest::newRow("a FIFO: no hang, and replaced") << "fifo" << "(none)" << false << true;
+    QTest::newRow("a file on a read-only disk is read")
+        << "read-only" << "C:\\Poser" << true << false;
+}
+
+void SettingsFileTest::whatStandsInItsPlace() {
+    QFETCH(QString, place);
+    QFETCH(QString, folder);
+    QFETCH(bool, measured);
+    QFETCH(bool, writable);
+    TestPrefix prefix;
+    const QString ol = prefix.driveC() + QStringLiteral("/ol");
+    ScopedMount disk(ol, "size=64k");
+    if (place == QStringLiteral("folder")) {
+        prefix.makeFolder(QStringLiteral("ol/zz"));
+    } else if (place == QStringLiteral("fifo")) {
+        prefix.makeTree(QStringLiteral("ol"), {"zz|"});
+    } else if (place == QStringLiteral("read-only")) {
+        prefix.writeFile(QStringLiteral("ol/zz"), "C:\\Poser\r\n");
+        if (!disk.mounted() || !disk.makeReadOnly()) {
+            QSKIP(ScopedMount::cannotMount);
+        }
     }
+    const SettingsFile settings(WineDrives::fromEnvironment());
+    QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
+    QCOMPARE(settings.ensureAndMeasure().has_value(), measured);
+    QCOMPARE(settings.write(QStringLiteral("C:\\Poser 6")), writable);
 }
 
 void SettingsFileTest::writeLeavesExactlyTheNewLine() {
     TestPrefix prefix;
-    const QString path =
-        prefix.writeFile(QStringLiteral("ol/zz"), "C:\\A much longer old Poser folder\r\nold\r\n");
+    prefix.writeFile(QStringLiteral("ol/zz"), "C:\\A much longer old Poser folder\r\nold\r\n");
     QVERIFY(SettingsFile(WineDrives::fromEnvironment()).write(QStringLiteral("C:\\Poser")));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("C:\\Poser\r\n"));
-}
-
-void SettingsFileTest::failsWhereItCannotWrite() {
-    TestPrefix prefix;
-    prefix.makeFolder(QStringLiteral("ol/zz"));  // a folder where the file belongs
-    const SettingsFile settings(WineDrives::fromEnvironment());
-    QVERIFY(!settings.ensureAndMeasure());
-    QVERIFY(!settings.storedFolder());
-    QVERIFY(!settings.write(QStringLiteral("C:\\Poser")));
+    QCOMPARE(prefix.readFile(QStringLiteral("ol/zz")), QByteArray("C:\\Poser\r\n"));
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

@@ -1,8 +1,10 @@
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/letter_case.h"
 #include "platform/text_lines.h"
 
 class TextLinesTest : public QObject {
@@ -11,10 +13,10 @@ class TextLinesTest : public QObject {
 private slots:
     void readsLines_data();
     void readsLines();
-    void readsLinesLongerThanItsBuffer();
-    void writesWholeLinesWithCrLf();
-    void lowerCasesOneToOne_data();
-    void lowerCasesOneToOne();
+    void opensOnlyRegularFiles_data();
+    void opensOnlyRegularFiles();
+    void readsOnlyTheFirstLine_data();
+    void readsOnlyTheFirstLine();
 
 private:
     QString fileHolding(const QByteArray& content);
@@ -29,34 +31,29 @@ QString TextLinesTest::fileHolding(const QByteArray& content) {
     return path;
 }
 
+const QByteArray longest(maxLineLength, 'x');
+
 void TextLinesTest::readsLines_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("wholeLinesOnly");
     QTest::addColumn<QByteArrayList>("lines");
 
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << false << QByteArrayList{"a", "b"};
-    QTest::newRow("lone LF, as edited on Linux")
-        << QByteArray("a\nb\n") << false << QByteArrayList{"a", "b"};
-    QTest::newRow("empty lines kept")
-        << QByteArray("\r\n\nx\r\n") << false << QByteArrayList{"", "", "x"};
-    QTest::newRow("CR inside a line stays")
-        << QByteArray("a\rb\r\n") << false << QByteArrayList{"a\rb"};
-    QTest::newRow("last line without its end")
-        << QByteArray("a\r\nb") << false << QByteArrayList{"a", "b"};
-    QTest::newRow("unended last line of a file being written")
-        << QByteArray("a\r\nhalf a li") << true << QByteArrayList{"a"};
-    QTest::newRow("NUL bytes are text")
-        << QByteArray("a\0b\r\n", 5) << false << QByteArrayList{QByteArray("a\0b", 3)};
-    QTest::newRow("empty file") << QByteArray() << false << QByteArrayList{};
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"};
+    QTest::newRow("lone LF, as edited on Linux") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\nx\r\n") << QByteArrayList{"", "", "x"};
+    QTest::newRow("CR inside a line stays") << QByteArray("a\rb\r\n") << QByteArrayList{"a\rb"};
+    QTest::newRow("last line without its end") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"};
+    QTest::newRow("empty file") << QByteArray() << QByteArrayList{};
+    QTest::newRow("the longest line, past the buffer")
+        << "first\r\n" + longest + "\r\nlast" << QByteArrayList{"first", longest, "last"};
+    QTest::newRow("longer lines are skipped, ended or not")
+        << "a\r\n" + longest + "yy\r\nb\n" + longest + longest << QByteArrayList{"a", "b"};
 }
 
 void TextLinesTest::readsLines() {
     QFETCH(QByteArray, content);
-    QFETCH(bool, wholeLinesOnly);
     QFETCH(QByteArrayList, lines);
     LineReader reader;
-    QVERIFY(reader.open(fileHolding(content)));
-    reader.setWholeLinesOnly(wholeLinesOnly);
+    QCOMPARE(reader.open(fileHolding(content)), FileOpen::Opened);
     QByteArrayList read;
     QByteArrayView line;
     while (reader.readLine(line)) {
@@ -65,52 +62,48 @@ void TextLinesTest::readsLines() {
     QCOMPARE(read, lines);
 }
 
-void TextLinesTest::readsLinesLongerThanItsBuffer() {
-    const QByteArray longLine(3 * 1024 * 1024 + 7, 'x');
+void TextLinesTest::opensOnlyRegularFiles_data() {
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<FileOpen>("opened");
+    QTest::newRow("a file") << "file" << FileOpen::Opened;
+    QTest::newRow("a link to a file") << "link" << FileOpen::Opened;
+    QTest::newRow("nothing") << "nothing" << FileOpen::Missing;
+    QTest::newRow("a folder") << "folder" << FileOpen::Unreadable;
+    QTest::newRow("a FIFO with no writer: no hang") << "fifo" << FileOpen::Unreadable;
+}
+
+void TextLinesTest::opensOnlyRegularFiles() {
+    QFETCH(QString, what);
+    QFETCH(FileOpen, opened);
+    QString path = folder.filePath(what);
+    if (what == QStringLiteral("file")) {
+        path = fileHolding("x");
+    } else if (what == QStringLiteral("link")) {
+        QFile::link(fileHolding("x"), path);
+    } else if (what == QStringLiteral("folder")) {
+        QDir().mkdir(path);
+    } else if (what == QStringLiteral("fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     LineReader reader;
-    QVERIFY(reader.open(fileHolding("first\r\n" + longLine + "\r\nlast")));
-    QByteArrayView line;
-    QVERIFY(reader.readLine(line) && line == "first");
-    QVERIFY(reader.readLine(line) && line == longLine);
-    QVERIFY(reader.readLine(line) && line == "last");
-    QVERIFY(!reader.readLine(line));
+    QCOMPARE(reader.open(path), opened);
+    QCOMPARE(readFirstLine(path).has_value(), opened == FileOpen::Opened);
 }
 
-void TextLinesTest::writesWholeLinesWithCrLf() {
-    const QString path = fileHolding("old content that must go\r\n");
-    LineWriter writer;
-    QVERIFY(writer.open(path));
-    const QByteArray many(300 * 1024, 'y');
-    writer.writeLine("C:\\Poser\\a.obj");
-    writer.writeLine(many);
-    writer.close();
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "C:\\Poser\\a.obj\r\n" + many + "\r\n");
-    QVERIFY(!LineWriter().open(folder.path()));  // a folder cannot be written as a file
+void TextLinesTest::readsOnlyTheFirstLine_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::newRow("CR LF") << QByteArray("C:\\Poser\r\nmore") << QByteArray("C:\\Poser");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("");
+    QTest::newRow("the longest line") << longest + "\r\n" << longest;
+    QTest::newRow("a longer one is none") << longest + "yy\r\n" << QByteArray("(none)");
+    QTest::newRow("nor one that never ends") << longest + longest + longest << QByteArray("(none)");
 }
 
-void TextLinesTest::lowerCasesOneToOne_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("lower");
-
-    QTest::newRow("ASCII") << "C:\\Poser\\Figure.OBJ"
-                           << "c:\\poser\\figure.obj";
-    QTest::newRow("accented") << "\u00C9T\u00C9.jpg"
-                              << "\u00E9t\u00E9.jpg";
-    QTest::newRow("dotted capital I never grows to two code points") << "\u0130zmir"
-                                                                     << "\u0130zmir";
-    QTest::newRow("Greek and CJK") << "\u03A3\u6F22"
-                                   << "\u03C3\u6F22";
-    QTest::newRow("outside the basic plane") << "\U00010400x"
-                                             << "\U00010428x";
-}
-
-void TextLinesTest::lowerCasesOneToOne() {
-    QFETCH(QString, text);
-    QFETCH(QString, lower);
-    QCOMPARE(toLowerSimple(text), lower);
-    QCOMPARE(toLowerSimpleUtf8(text.toUtf8()), lower.toUtf8());
+void TextLinesTest::readsOnlyTheFirstLine() {
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, firstLine);
+    QCOMPARE(readFirstLine(fileHolding(content)).value_or("(none)"), firstLine);
 }
 
 QTEST_GUILESS_MAIN(TextLinesTest)

@@ -1,64 +1,75 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <utility>
 
-#include "app/form1.h"
+#include "lookup/drive_path_rule.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
+#include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
-#include "tests/support/test_prefix.h"
 
 const QString cantSend = "Can't send information.";
 
 class TransferButtonsTest : public QObject {
     Q_OBJECT
-    TestPrefix prefix;  // one throw-away Wine prefix for every test
 
 private slots:
     void onlyDrivePathsAreSent_data();
     void onlyDrivePathsAreSent();
+    void eachButtonSendsItsOwnMatch();
     void clearThenASingleMatch();
 };
 
 void TransferButtonsTest::onlyDrivePathsAreSent_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QStringList>("boxes");
-    QTest::newRow("c:\\x is a drive path") << QStringLiteral("c:\\x") << QStringList();
-    QTest::newRow("c: alone is not") << QStringLiteral("c:") << QStringList(5, cantSend);
-    QTest::newRow("\\\\server is not") << QStringLiteral("\\\\server") << QStringList(5, cantSend);
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("c:\\x is a drive path") << QStringLiteral("c:\\x") << true;
+    QTest::newRow("c: alone is not") << QStringLiteral("c:") << false;
+    QTest::newRow("nor c:/") << QStringLiteral("c:/x") << false;
+    QTest::newRow("nor \\\\server") << QStringLiteral("\\\\server\\x") << false;
+    QTest::newRow("nor nothing") << QString() << false;
 }
 
-// Each of the five buttons, with only its own path stored: a button reading another's path
-// would find none and refuse. A refused path leaves the clipboard as it was.
 void TransferButtonsTest::onlyDrivePathsAreSent() {
-    QFETCH(QString, stored);
-    Form1 form;
-    MessageBoxAnswerer answerer;
-    for (const auto& [hit, button] :
-         {std::pair{&form.hit1, form.Command9}, std::pair{&form.hit2, form.Command6},
-          std::pair{&form.hit3, form.Command10}, std::pair{&form.hit4, form.Command11},
-          std::pair{&form.hit5, form.Command12}}) {
-        *hit = stored;
+    QFETCH(QString, path);
+    QFETCH(bool, sent);
+    QCOMPARE(isDrivePath(path), sent);
+}
+
+// Four drive paths and a fifth that is none: a button that read another's path would send the
+// wrong one or refuse; a refused path leaves the clipboard as it was.
+void TransferButtonsTest::eachButtonSendsItsOwnMatch() {
+    LoadedForm loaded;
+    Form1& form = loaded.form;
+    loaded.prefix.writeFile("ol/oz", "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\nC:\\4\\S.jpg\r\n"
+                                     "\\\\Server\\s.jpg\r\n");
+    setClipboardText("s.jpg");
+    MessageBoxAnswerer boxes;
+    QTest::mouseClick(form.Text2, Qt::LeftButton);
+    QStringList sent;
+    for (QPushButton* button :
+         {form.Command9, form.Command6, form.Command10, form.Command11, form.Command12}) {
         QTest::mouseClick(button, Qt::LeftButton);
-        hit->clear();
+        sent.append(clipboardText());
     }
-    QTEST(answerer.texts(), "boxes");
-    QCOMPARE(clipboardText() == stored, answerer.texts().isEmpty());
+    QCOMPARE(sent, (QStringList{"c:\\1\\s.jpg", "c:\\2\\s.jpg", "c:\\3\\s.jpg", "c:\\4\\s.jpg",
+                                "c:\\4\\s.jpg"}));
+    QCOMPARE(boxes.texts(), QStringList{cantSend});
 }
 
 // "Clear" empties both boxes but keeps the buttons and their paths; a later look-up with one
 // match leaves buttons 2 and 3 showing, with nothing stored for them.
 void TransferButtonsTest::clearThenASingleMatch() {
-    prefix.writeFile("ol/oz", "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
-    Form1 form;
-    form.Form_Load();
+    LoadedForm loaded;
+    Form1& form = loaded.form;
+    loaded.prefix.writeFile("ol/oz", "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
     MessageBoxAnswerer boxes;
     setClipboardText("s.jpg");
     QTest::mouseClick(form.Text2, Qt::LeftButton);
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     QCOMPARE(form.Text1->toPlainText() + form.Text2->text(), QString());
-    QCOMPARE(form.hit3, QStringLiteral("c:\\c\\s.jpg"));
+    QTest::mouseClick(form.Command10, Qt::LeftButton);
+    QCOMPARE(clipboardText(), QStringLiteral("c:\\c\\s.jpg"));
 
     setClipboardText("e.jpg");
     QTest::mouseClick(form.Text2, Qt::LeftButton);

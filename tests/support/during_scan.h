@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <functional>
 
 class Form1;
 class QTimer;
-class TestPrefix;
-
-// The index file c:\ol\oz as it stands, or "(no index)" when it cannot be read.
-QByteArray indexFile(const TestPrefix& prefix);
 
 // Runs an action each time a walk with "Multi-task" ticked lets pending events run, as any
-// other handler of the main window would run then. The action gets the yield's number, from 1.
+// other handler of the main window would run then (the window shows it is busy). The action
+// gets the yield's number, from 1.
 class DuringScan {
 public:
     DuringScan(const Form1& form, std::function<void(int yield)> action);

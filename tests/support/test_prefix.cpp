@@ -1,5 +1,7 @@
 #include "tests/support/test_prefix.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +50,29 @@ QString TestPrefix::makeFolder(const QString& relative) const {
     const QString path = driveC() + u'/' + relative;
     QDir().mkpath(path);
     return path;
+}
+
+void TestPrefix::makeTree(const QString& folder, const QStringList& entries) const {
+    const QString root = makeFolder(folder) + u'/';
+    for (const QString& entry : entries) {
+        const qsizetype arrow = entry.indexOf(QStringLiteral(" -> "));
+        const QString path = root + (arrow > 0 ? entry.left(arrow) : entry);
+        QDir().mkpath(QFileInfo(path).path());
+        if (arrow > 0) {
+            QFile::link(entry.mid(arrow + 4), path);
+        } else if (entry.endsWith(u'/')) {
+            QDir().mkpath(path);
+        } else if (entry.endsWith(u'|')) {
+            mkfifo(QFile::encodeName(path.chopped(1)).constData(), 0600);
+        } else {
+            QFile(path).open(QIODevice::WriteOnly);
+        }
+    }
+}
+
+QByteArray TestPrefix::readFile(const QString& relative) const {
+    QFile file(driveC() + u'/' + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 void TestPrefix::linkDrive(QChar letter, const QString& target) const {

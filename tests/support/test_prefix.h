@@ -21,6 +21,11 @@ public:
     // A file at a path relative to drive c:, with its folders, holding `content`.
     QString writeFile(const QString& relative, const QByteArray& content = {}) const;
     QString makeFolder(const QString& relative) const;
+    // Entries below a folder of drive c:, given with "/": "a/b.obj" is a file (with its
+    // folders), "a/" a folder, "a/l -> target" a symbolic link, "a/p|" a FIFO.
+    void makeTree(const QString& folder, const QStringList& entries) const;
+    // A file of drive c: as it stands, or "(none)" when it cannot be read.
+    QByteArray readFile(const QString& relative) const;
 
     // Adds (or replaces) a drive link in dosdevices.
     void linkDrive(QChar letter, const QString& target) const;

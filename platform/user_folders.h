@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The user's folders, as the XDG base-directory rules name them. A variable that holds a
+// relative path is ignored, as those rules say.
+
+// $XDG_DATA_HOME, else ~/.local/share.
+QString dataHome();
+
+// A folder only this user can enter, for the one-copy lock and the socket that reaches the
+// running copy: $XDG_RUNTIME_DIR, else a folder of the user's own in the temporary folder,
+// made 0700 and refused when another user owns it or may enter it. Empty when there is none.
+QString privateRuntimeFolder();
