@@ -1,5 +1,6 @@
 """The built program starts and shows its main window, a second copy exits at once leaving
-the first untouched, and the close box ends the program."""
+the first untouched, and the close box ends the program. Neither a killed copy's lock nor a FIFO
+where the settings file belongs keeps it from starting."""
 import os
 
 from quobbin_e2e import MAIN_WINDOW, check, run, wait_for
@@ -21,11 +22,14 @@ def test(session):
     wait_for(lambda: first.poll() is not None, "the program to end", timeout=10)
     check(first.returncode == 0, "the program ended with status %d" % first.returncode)
 
-    # The lock of a killed copy does not keep the next one from starting.
+    # The lock of a killed copy does not keep the next one from starting, nor does a FIFO where
+    # the settings file belongs: the program starts with no folder set.
     killed = session.start()
     session.window(MAIN_WINDOW)
     killed.kill()
     killed.wait()
+    os.remove(settings)
+    os.mkfifo(settings)
     session.start()
     session.window(MAIN_WINDOW)
 
