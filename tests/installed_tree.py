@@ -40,13 +40,20 @@ def check_icon_sizes(prefix, app_id):
         check((width, height) == (size, size), "%s is %dx%d" % (path, width, height))
 
 
+def read_ini(path):
+    ini = configparser.ConfigParser(interpolation=None)
+    ini.optionxform = str
+    ini.read(path, encoding="utf-8")
+    return ini
+
+
 def check_names(prefix, app_id, version):
-    entry = configparser.ConfigParser(interpolation=None)
-    entry.optionxform = str
-    entry.read(os.path.join(prefix, "share/applications/%s.desktop" % app_id), encoding="utf-8")
+    entry = read_ini(os.path.join(prefix, "share/applications/%s.desktop" % app_id))
     keys = {key: entry["Desktop Entry"].get(key) for key in ("Name", "Exec", "Icon", "Categories")}
+    keys["update"] = entry["Desktop Action update"].get("Exec")
     check(keys == {"Name": "Poser Quobbin", "Exec": "quobbin", "Icon": app_id,
-                   "Categories": "Graphics;3DGraphics;Utility;"}, "desktop entry: %r" % keys)
+                   "Categories": "Graphics;3DGraphics;Utility;", "update": "quobbin --update"},
+          "desktop entry: %r" % keys)
     check(entry["Desktop Entry"].get("Comment"), "the desktop entry has no Comment")
     component = ElementTree.parse(
         os.path.join(prefix, "share/metainfo/%s.metainfo.xml" % app_id)).getroot()
