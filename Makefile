@@ -2,7 +2,7 @@
 BUILD := build
 DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev python3 python3-xlib \
 	xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation fonts-dejavu-core \
-	desktop-file-utils appstream dpkg-dev file
+	desktop-file-utils appstream systemd man-db dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test deps build package
