@@ -58,6 +58,9 @@ int FolderEntries::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant FolderEntries::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
     const int row = index.row();
     switch (role) {
         case Qt::DisplayRole:
