@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTimer>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "bench/bench_support.h"
 #include "platform/clipboard.h"
 #include "platform/index_lines.h"
+#include "platform/results_box.h"
 #include "platform/text_lines.h"
 #include "tests/support/test_prefix.h"
 

@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -48,8 +47,9 @@ struct Program {
 
 // Where a user clicks an entry of the folder list; outside the list when there is none.
 QPoint entryAt(const FolderListBox* list, const QString& text) {
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    return found.isEmpty() ? QPoint(-1, -1) : list->visualItemRect(found.first()).center();
+    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
+                                                       text, 1, Qt::MatchExactly);
+    return found.isEmpty() ? QPoint(-1, -1) : list->visualRect(found.first()).center();
 }
 
 }  // namespace
@@ -183,6 +183,19 @@ private slots:
         QCOMPARE(dialog->isHidden(), storedAfter != stored);
         QCOMPARE(dialog->Dir1->Path(), path);
         QCOMPARE(dialog->Drive1->Drive(), path.left(2).toLower());
+    }
+
+    // Wherever the widest name stands among the subfolders, scrolling sideways shows it whole.
+    void everyNameFitsItsRow() {
+        Program program({});
+        const QString wide(60, u'W');
+        for (const QString& name : {QStringLiteral("A"), wide, QStringLiteral("Z")}) {
+            program.prefix.makeFolder(QStringLiteral("Poser 5/Textures/") + name);
+        }
+        FolderListBox* list = program.pressSet()->Dir1;
+        QVERIFY(list->setPath(QStringLiteral("C:\\Poser 5\\Textures")));
+        const QRect row = list->visualRect(list->indexAt(entryAt(list, wide)));
+        QCOMPARE_GT(row.width(), QFontMetrics(list->font()).horizontalAdvance(wide));
     }
 };
 
