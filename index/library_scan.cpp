@@ -114,8 +114,7 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
     folderindex[1] = -1;
     std::optional<ReadAhead> readAhead;
     if (readAheadThreads > 0 && Dir10.listing()) {
-        readAhead.emplace(readAheadThreads, readAheadWindow);
-        readAhead->readSubfolders(1, Dir10.listing());
+        readAhead.emplace(readAheadThreads, readAheadWindow, Dir10.listing(), lastLevel);
     }
     int level = 1;
     while (level > 0) {
@@ -144,9 +143,6 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
             ++level;
             lastfolder[level] = levels[level].source->ListCount() - 1;
             folderindex[level] = -1;
-            if (readAhead) {
-                readAhead->readSubfolders(level, levels[level].source->listing());
-            }
         }
     }
     return true;
@@ -158,10 +154,16 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
 bool LibraryScan::enterFolder(int level, ReadAhead* readAhead) {
     const Level& at = levels[level];
     const qsizetype i = folderindex[level];
-    if (!readAhead || at.source->listing()->isFolderLink(i)) {
-        return !leadsIntoLoop(level) && at.target->setPathToSubfolder(*at.source, i);
+    if (readAhead && !at.source->listing()->isFolderLink(i)) {
+        return at.target->show(readAhead->enter(level, i));
     }
-    return at.target->show(readAhead->take(level, i));
+    if (leadsIntoLoop(level) || !at.target->setPathToSubfolder(*at.source, i)) {
+        return false;
+    }
+    if (readAhead) {
+        readAhead->entered(level, i, at.target->listing());
+    }
+    return true;
 }
 
 bool LibraryScan::leadsIntoLoop(int level) const {

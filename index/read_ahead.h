@@ -1,52 +1,57 @@
 #pragma once
 
 #include <QtGlobal>
+#include <array>
 #include <condition_variable>
-#include <deque>
+#include <cstdint>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
 class FolderListing;
 
-// Reads the folders a walk will enter next on a few threads, ahead of the walk, so that the
-// disk always has requests to serve: a folder read from a cold disk spends its time waiting.
-// The walk asks for a folder's subfolders when it enters the folder, and takes each one's read
-// when it enters it, in its own order; the reads are made in that order, front first, and at
-// most `window` of them wait to be taken, so memory stays bounded whatever the tree. A read the
-// walk asks for before any thread has begun it, the walk makes itself; one already begun it
-// waits for, so no folder is read twice.
+// Reads the folders a walk will enter, on a few threads and ahead of it, so that the disk
+// always has requests to serve: a folder read from a cold disk spends its time waiting. Each
+// folder read ahead has its own subfolders read ahead in turn, and the reads are made in the
+// walk's own order, depth first, so that what is read is what the walk needs next; at most
+// `window` reads wait to be taken, so memory stays bounded whatever the tree. A folder the walk
+// enters before any thread has begun it, the walk reads itself; one being read it waits for:
+// no folder is read twice. Links are left to the walk, which knows where it has been.
 class ReadAhead {
 public:
-    ReadAhead(int threads, int window);
+    // Starts reading the subfolders of `root`, the folder of level 0, down to `lastLevel`.
+    ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root, int lastLevel);
     ~ReadAhead();  // ends the threads once their current read is done
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // The subfolders of `folder` that a walk will enter at `level`, but for links, which the
-    // walk checks and reads itself. Forgets what is left of the level's previous folder.
-    void readSubfolders(int level, const std::shared_ptr<const FolderListing>& folder);
-    // The read of the i-th subfolder of the level's folder; empty when it cannot be opened.
-    std::shared_ptr<const FolderListing> take(int level, qsizetype i);
+    // The walk enters the i-th subfolder of its folder at level - 1: its read, empty when it
+    // cannot be opened.
+    std::shared_ptr<const FolderListing> enter(int level, qsizetype i);
+    // The walk entered the i-th subfolder at `level`, reading it itself: a link.
+    void entered(int level, qsizetype i, std::shared_ptr<const FolderListing> read);
 
 private:
     enum class State { Queued, Reading, Done, Taken };
-    struct Read {
-        std::shared_ptr<const FolderListing> folder;
-        qsizetype subfolder;
-        State state = State::Queued;
-        std::shared_ptr<const FolderListing> result;
+    struct Read;
+    struct InWalkOrder {
+        bool operator()(const std::shared_ptr<Read>& a, const std::shared_ptr<Read>& b) const;
     };
 
+    std::shared_ptr<Read> readOf(std::shared_ptr<const FolderListing> folder, int level,
+                                 const Read* parent, qsizetype i) const;
+    void finish(Read& read, std::shared_ptr<const FolderListing> result);
     void work(const std::stop_token& stop);
-    void forget(std::vector<std::shared_ptr<Read>>& reads);
 
     const int window;
+    const int lastLevel;
     std::mutex mutex;
-    std::condition_variable_any changed;
-    std::deque<std::shared_ptr<Read>> queue;  // in the walk's order, next first
-    std::vector<std::vector<std::shared_ptr<Read>>> levels;
-    int waiting = 0;  // reads done and not yet taken
-    std::vector<std::jthread> threads;  // last: they end before what they use goes
+    std::condition_variable_any workToDo;
+    std::condition_variable readDone;
+    std::set<std::shared_ptr<Read>, InWalkOrder> queue;  // the walk's order, next first
+    std::vector<std::shared_ptr<Read>> path;  // the walk's folder at each level
+    int waiting = 0;                          // reads done and not yet taken
+    std::vector<std::jthread> threads;        // last: they end before what they use goes
 };
