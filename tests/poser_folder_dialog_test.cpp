@@ -97,6 +97,9 @@ private slots:
         QTest::newRow("Yes overwrites, leaving exactly the new line")
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::Yes} << alreadySet << poser5
             << "C:\\Poser 5";
+        QTest::newRow("the same folder set again still asks")
+            << QByteArray("C:\\Poser 5\n") << "Set Poser" << Answers{QMessageBox::Yes}
+            << alreadySet << poser5 << "C:\\Poser 5";
         QTest::newRow("No leaves everything as it was")
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::No} << alreadySet << old
             << "C:\\Poser 5";
@@ -180,6 +183,7 @@ private slots:
         QCOMPARE(program.settings(), storedAfter);
         QCOMPARE(program.form1->PoserDir, QString(storedAfter).section(u'\r', 0, 0));
         QCOMPARE(program.form1->findChildren<Form2*>(), QList<Form2*>{dialog});
+        QCOMPARE(dialog->windowType(), Qt::Dialog);  // kept with the main window
         QCOMPARE(dialog->isHidden(), storedAfter != stored);
         QCOMPARE(dialog->Dir1->Path(), path);
         QCOMPARE(dialog->Drive1->Drive(), path.left(2).toLower());
