@@ -8,7 +8,7 @@ from quobbin_e2e import MAIN_WINDOW, MULTI_TASK_BOX, check, press_update, run, w
 
 LIBRARY_FILES = 60_000
 MAKE_LIBRARY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                            "../../../shared/bench/make_library.py")
+                            "../../bench/make_library.py")
 LEFT_OUT = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"}
 
 
