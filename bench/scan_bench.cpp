@@ -64,7 +64,7 @@ struct Contender {
 };
 
 // The medians of each contender's runs, by contender, in the order given. Before every run
-// `prepare` is called; false from it ends the measure with no figures.
+// `prepare` is called; false from it, or a run that fails, ends the measure with no figures.
 std::vector<double> medians(const std::vector<Contender>& contenders, long long runs,
                             const std::function<bool()>& prepare) {
     std::vector<std::vector<double>> times(contenders.size());
@@ -73,7 +73,12 @@ std::vector<double> medians(const std::vector<Contender>& contenders, long long 
             if (!prepare()) {
                 return std::vector<double>(contenders.size(), notTaken);
             }
-            times[at].push_back(contenders[at].run());
+            const double ms = contenders[at].run();
+            if (ms < 0) {
+                std::fprintf(stderr, "scan: %s failed\n", qPrintable(contenders[at].name));
+                return std::vector<double>(contenders.size(), notTaken);
+            }
+            times[at].push_back(ms);
         }
     }
     std::vector<double> result;
