@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QMap>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTimer>
 #include <algorithm>
@@ -16,6 +15,7 @@
 
 #include "app/form1.h"
 #include "platform/clipboard.h"
+#include "platform/results_box.h"
 
 QMap<QString, BenchMain>& registry() {
     static QMap<QString, BenchMain> benches;
