@@ -12,8 +12,8 @@
 
 namespace {
 
-// At most this many folders read ahead wait for the walk: a few hundred kilobytes.
-constexpr int readAheadWindow = 128;
+// At most this many folders read ahead wait for the walk: a megabyte or so.
+constexpr int readAheadWindow = 256;
 
 // How long a scan waits before it asks again whether another Update has ended.
 constexpr auto busyRetry = std::chrono::milliseconds(20);

@@ -32,7 +32,7 @@ using BetweenSteps = std::function<bool()>;
 class LibraryScan {
 public:
     // Folders are read ahead of the walk on this many threads; none reads each on the walk's.
-    explicit LibraryScan(const WineDrives& drives, int readAheadThreads = 6);
+    explicit LibraryScan(const WineDrives& drives, int readAheadThreads = 8);
     LibraryScan(const LibraryScan&) = delete;
     LibraryScan& operator=(const LibraryScan&) = delete;
 
