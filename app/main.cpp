@@ -1,9 +1,14 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "app/form1.h"
 #include "platform/quit_signals.h"
 
 int main(int argc, char* argv[]) {
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.command != CommandLine::Command::Window) {
+        return runCommandLine(commandLine, argc, argv);
+    }
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
