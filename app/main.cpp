@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "app/no_display.h"
 #include "platform/quit_signals.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,10 @@ int main(int argc, char* argv[]) {
     if (commandLine.command != CommandLine::Command::Window) {
         return runCommandLine(commandLine, argc, argv);
     }
+    if (!isDisplayNamed()) {
+        return explainNoDisplay();
+    }
+    explainUnansweredDisplay();
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
