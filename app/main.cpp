@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "app/no_display.h"
 #include "platform/quit_signals.h"
+#include "platform/running_copy.h"
 
 int main(int argc, char* argv[]) {
     const CommandLine commandLine = readCommandLine(argc, argv);
@@ -19,8 +20,10 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1 form;
     if (!form.Form_Load()) {
-        return 0;  // another copy runs
+        RunningCopy::askToComeForward(WineDrives::prefixFolder());
+        return 0;  // the copy that runs comes forward
     }
+    RunningCopy runningCopy(form, WineDrives::prefixFolder());
     // A logout or a kill ends the program as the close box does.
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);
