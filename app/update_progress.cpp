@@ -14,7 +14,7 @@ constexpr unsigned stepsPerClockRead = 256;
 }  // namespace
 
 UpdateProgress::UpdateProgress(const LibraryScan& scan, const QElapsedTimer& elapsed)
-    : scan(scan), elapsed(elapsed), onTerminal(isatty(STDERR_FILENO)), nextShowMs(showEveryMs) {}
+    : scan(scan), elapsed(elapsed), onTerminal(isatty(STDERR_FILENO)) {}
 
 void UpdateProgress::step() {
     if (!onTerminal) {
@@ -27,10 +27,10 @@ void UpdateProgress::step() {
         }
         return;
     }
-    if (++stepsSinceClock < stepsPerClockRead) {
+    // The first step reads the clock, so the line shows as soon as the walk starts.
+    if (steps++ % stepsPerClockRead != 0) {
         return;
     }
-    stepsSinceClock = 0;
     if (elapsed.elapsed() >= nextShowMs) {
         showCounts();
         nextShowMs = elapsed.elapsed() + showEveryMs;

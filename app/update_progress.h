@@ -23,8 +23,8 @@ private:
     const LibraryScan& scan;
     const QElapsedTimer& elapsed;
     const bool onTerminal;
-    unsigned stepsSinceClock = 0;
-    qint64 nextShowMs;
+    unsigned steps = 0;
+    qint64 nextShowMs = 0;
     bool lineShown = false;
     bool waitingTold = false;
 };
