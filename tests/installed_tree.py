@@ -45,6 +45,10 @@ def check_files(prefix, app_id):
     started = subprocess.run([os.path.join(prefix, "bin/quobbin")], capture_output=True, text=True,
                              env=dict(os.environ, QT_QPA_PLATFORM="none"), timeout=30)
     check("platform plugin" in started.stderr, "no window program: %s" % started.stderr)
+    # Loading the window's libraries would cost a look-up from the command line most of its time.
+    needed = subprocess.run(["readelf", "-d", os.path.join(prefix, "bin/quobbin")],
+                            capture_output=True, text=True, check=True).stdout
+    check("libQt6Gui" not in needed, "bin/quobbin loads the window's libraries:\n" + needed)
 
 
 def check_icon_sizes(prefix, app_id):
