@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/data_folder.h"
@@ -12,6 +11,7 @@
 #include "app/settings_file.h"
 #include "platform/click_text_box.h"
 #include "platform/program_title.h"
+#include "platform/results_box.h"
 #include "platform/window_rules.h"
 
 namespace {
@@ -62,10 +62,9 @@ void Form1::createControls() {
                        twipsRect(3960, 480, 2055, 255), sansFont(8.25), QColor(0, 255, 255));
     Label2->setTextFormat(Qt::PlainText);
 
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new ResultsBox(this);
     Text1->setGeometry(twipsRect(120, 840, 6975, 1455));
     Text1->setFont(sansFont(8.25, true));
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

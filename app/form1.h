@@ -14,7 +14,7 @@
 class ClickTextBox;
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
+class ResultsBox;
 class QPushButton;
 class Form2;
 class Form4;
@@ -48,7 +48,7 @@ public:
     // Controls.
     ClickTextBox* Text2;
     QLabel* Label2;
-    QPlainTextEdit* Text1;
+    ResultsBox* Text1;
     QPushButton* Command9;
     QPushButton* Command6;
     QPushButton* Command10;

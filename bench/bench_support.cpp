@@ -1,11 +1,21 @@
 #include "bench/bench_support.h"
 
+#include <unistd.h>
+
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+
+#include "app/form1.h"
+#include "platform/clipboard.h"
+#include "platform/results_box.h"
 
 QMap<QString, BenchMain>& registry() {
     static QMap<QString, BenchMain> benches;
@@ -26,10 +36,6 @@ long long optionValue(const QStringList& args, const QString& option, long long 
     return ok ? value : fallback;
 }
 
-QString benchDataGenerators() {
-    return QStringLiteral(QUOBBIN_BENCH_DATA);
-}
-
 double runCommandMs(const QString& program, const QStringList& args) {
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -42,6 +48,18 @@ double runCommandMs(const QString& program, const QStringList& args) {
         return -1;
     }
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+bool runGenerator(const QString& script, const QStringList& args) {
+    const QString generator = QStringLiteral(QUOBBIN_BENCH_DATA "/") + script;
+    return runCommandMs(QStringLiteral("/usr/bin/python3"), QStringList{generator} + args) >= 0;
+}
+
+bool dropPageCache() {
+    ::sync();
+    QFile dropCaches(QStringLiteral("/proc/sys/vm/drop_caches"));
+    return dropCaches.open(QIODevice::WriteOnly) && dropCaches.write("3") == 1 &&
+           dropCaches.flush();
 }
 
 double medianOf(std::vector<double> values) {
@@ -76,4 +94,35 @@ void resetPeakRss() {
 void printMeasure(const QString& name, double value, const QString& unit) {
     std::printf("%s=%.1f %s\n", qPrintable(name), value, qPrintable(unit));
     std::fflush(stdout);
+}
+
+QString figure(double value, int decimals) {
+    return std::isnan(value) ? QStringLiteral("n/a") : QString::number(value, 'f', decimals);
+}
+
+double timeLookup(Form1& form, const QString& name) {
+    setClipboardText(name);
+    QTimer closeBox;
+    closeBox.setInterval(0);
+    QObject::connect(&closeBox, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    closeBox.start();
+    QElapsedTimer timer;
+    timer.start();
+    form.Text2_Click();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+qsizetype listedMatches(const Form1& form) {
+    const QString results = form.Text1->toPlainText();
+    qsizetype matches = 0;
+    for (const QStringView line : QStringTokenizer(results, u'\n')) {
+        matches += line.startsWith(u'(');
+    }
+    return matches;
 }

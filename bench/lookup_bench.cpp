@@ -1,25 +1,22 @@
 // `quobbin-bench lookup [--lines N] [--runs R]`, 1,000,000 lines and 9 runs unless given: the
 // look-up of the real main window against `LC_ALL=C grep -c -i -F NAME INDEX` on the same warm
-// index, for a full name, a base name and a name that is absent. Medians of the runs; the
-// summary line gives the case that fares worst against grep.
+// index, for a full name, a base name, a name that many folders hold and a name that is
+// absent. Medians of the runs; the summary line gives the case that fares worst against grep.
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QTimer>
 #include <cstdio>
 
 #include "app/form1.h"
 #include "bench/bench_support.h"
-#include "platform/clipboard.h"
 #include "platform/index_lines.h"
+#include "platform/results_box.h"
 #include "platform/text_lines.h"
 #include "tests/support/test_prefix.h"
 
@@ -32,9 +29,8 @@ struct LookupCase {
 
 bool makeIndex(const QString& indexFile, long long lines) {
     QDir().mkpath(QFileInfo(indexFile).path());
-    const QStringList args = {benchDataGenerators() + QStringLiteral("/make_index.py"), indexFile,
-                              QStringLiteral("--lines"), QString::number(lines)};
-    if (runCommandMs(QStringLiteral("python3"), args) < 0) {
+    if (!runGenerator(QStringLiteral("make_index.py"),
+                      {indexFile, QStringLiteral("--lines"), QString::number(lines)})) {
         return false;
     }
     // On disk and out of the page cache, to be read in once as a look-up after the program's
@@ -44,32 +40,14 @@ bool makeIndex(const QString& indexFile, long long lines) {
            ::posix_fadvise(index.handle(), 0, 0, POSIX_FADV_DONTNEED) == 0;
 }
 
-// Names taken from the generated index itself, so they match whatever it holds.
+// Names taken from the generated index itself, so they match whatever it holds, and a
+// texture's name that many products use.
 QList<LookupCase> casesFor(const QString& indexFile) {
     const QString fullName = QString::fromUtf8(fileNamePart(readFirstLine(indexFile).value_or("")));
     return {{QStringLiteral("full"), fullName},
             {QStringLiteral("base"), fullName.section(u'.', 0, 0)},
+            {QStringLiteral("common"), QStringLiteral("skin.jpg")},
             {QStringLiteral("absent"), QStringLiteral("quobbin-absent-name.obj")}};
-}
-
-// One look-up: the click's handler, from the clipboard to the filled results box. The no-match
-// box is closed as soon as it shows; the window then paints, untimed.
-double timeLookup(Form1& form, const QString& name) {
-    setClipboardText(name);
-    QTimer closeBox;
-    closeBox.setInterval(0);
-    QObject::connect(&closeBox, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->accept();
-        }
-    });
-    closeBox.start();
-    QElapsedTimer timer;
-    timer.start();
-    form.Text2_Click();
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    QCoreApplication::processEvents();
-    return ms;
 }
 
 // Not through runCommandMs: with its output on /dev/null grep stops at the first match, even
@@ -116,7 +94,7 @@ int lookupBench(const QStringList& args) {
             grepMs.push_back(timeGrep(look.name, indexFile));
         }
         std::printf("%s name %s: %lld matches\n", qPrintable(look.label), qPrintable(look.name),
-                    static_cast<long long>(form.Text1->toPlainText().count(QStringLiteral(") "))));
+                    static_cast<long long>(listedMatches(form)));
         const double lookupMedian = medianOf(lookupMs);
         const double grepMedian = medianOf(grepMs);
         printMeasure(QStringLiteral("lookup_%1_ms").arg(look.label), lookupMedian,

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "index/folder_loops.h"
+#include "index/read_ahead.h"
 #include "platform/data_files.h"
 #include "platform/letter_case.h"
 
 namespace {
+
+// At most this many folders read ahead wait for the walk: a few hundred kilobytes.
+constexpr int readAheadWindow = 128;
 
 // How long a scan waits before it asks again whether another Update has ended.
 constexpr auto busyRetry = std::chrono::milliseconds(20);
@@ -32,7 +37,7 @@ bool isIndexedExtension(QByteArrayView extension) {
     return !isLeftOut(QByteArrayView(lowered, 3));
 }
 
-LibraryScan::LibraryScan(const WineDrives& drives)
+LibraryScan::LibraryScan(const WineDrives& drives, int readAheadThreads)
     : Dir10(drives),
       drives(drives),
       Dir1(drives),
@@ -60,7 +65,8 @@ LibraryScan::LibraryScan(const WineDrives& drives)
              {&Dir5, &Dir6, &File5},
              {&Dir6, &Dir7, &File6},
              {&Dir7, &Dir8, &File7},
-             {&Dir8, &Dir9, &File8}} {}
+             {&Dir8, &Dir9, &File8}},
+      readAheadThreads(readAheadThreads) {}
 
 void LibraryScan::PrepareScan(const QString& poserDir) {
     Dir1.setPath(poserDir);
@@ -106,6 +112,10 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
     // past the end of `Dir10`.
     lastfolder[1] = std::min(totalfoldersA, Dir10.ListCount()) - 1;
     folderindex[1] = -1;
+    std::optional<ReadAhead> readAhead;
+    if (readAheadThreads > 0 && Dir10.listing()) {
+        readAhead.emplace(readAheadThreads, readAheadWindow, Dir10.listing(), lastLevel);
+    }
     int level = 1;
     while (level > 0) {
         const Level& at = levels[level];
@@ -118,7 +128,7 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
         }
         // A folder that cannot be opened is skipped with everything below it: its lists
         // still show the previous folder, whose lines are written already.
-        if (leadsIntoLoop(level) || !at.target->setPathToSubfolder(*at.source, folderindex[level])) {
+        if (!enterFolder(level, readAhead ? &*readAhead : nullptr)) {
             continue;
         }
         ++folderCount;
@@ -134,6 +144,24 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
             lastfolder[level] = levels[level].source->ListCount() - 1;
             folderindex[level] = -1;
         }
+    }
+    return true;
+}
+
+// Points the level's folder list at its current entry. A link is read here, unless it leads
+// into a loop; other folders come from the read-ahead when there is one. False when the folder
+// cannot be entered.
+bool LibraryScan::enterFolder(int level, ReadAhead* readAhead) {
+    const Level& at = levels[level];
+    const qsizetype i = folderindex[level];
+    if (readAhead && !at.source->listing()->isFolderLink(i)) {
+        return at.target->show(readAhead->enter(level, i));
+    }
+    if (leadsIntoLoop(level) || !at.target->setPathToSubfolder(*at.source, i)) {
+        return false;
+    }
+    if (readAhead) {
+        readAhead->entered(level, i, at.target->listing());
     }
     return true;
 }

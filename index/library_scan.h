@@ -10,6 +10,8 @@
 #include "platform/file_replacement.h"
 #include "platform/folder_lists.h"
 
+class ReadAhead;
+
 // The selection rule of the index: a file gets a line when its name holds a "." and the text
 // after the last one, letter case ignored, is none of rsr, png, pz3, gif, txt, bvh and dxf.
 bool isIndexedExtension(QByteArrayView extension);
@@ -29,7 +31,8 @@ using BetweenSteps = std::function<bool()>;
 // index is published whole when the walk ends; until then look-ups read the previous one.
 class LibraryScan {
 public:
-    explicit LibraryScan(const WineDrives& drives);
+    // Folders are read ahead of the walk on this many threads; none reads each on the walk's.
+    explicit LibraryScan(const WineDrives& drives, int readAheadThreads = 6);
     LibraryScan(const LibraryScan&) = delete;
     LibraryScan& operator=(const LibraryScan&) = delete;
 
@@ -62,6 +65,7 @@ private:
 
     FileReplacement::Start openIndex(const BetweenSteps& betweenSteps);
     bool walk(const BetweenSteps& betweenSteps);
+    bool enterFolder(int level, ReadAhead* readAhead);
     bool leadsIntoLoop(int level) const;
     bool ScanFiles(const FileList& files, const BetweenSteps& betweenSteps);
 
@@ -69,6 +73,7 @@ private:
     FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9;
     FileList File1, File2, File3, File4, File5, File6, File7, File8;
     const Level levels[lastLevel + 1];  // levels 1 to 8
+    const int readAheadThreads;
     FileReplacement index;
 
     // The walk's working values, kept after it ends as the behaviour names them: the Poser

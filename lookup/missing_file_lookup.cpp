@@ -1,4 +1,3 @@
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/form1.h"
@@ -10,6 +9,7 @@
 #include "platform/data_files.h"
 #include "platform/letter_case.h"
 #include "platform/message_box.h"
+#include "platform/results_box.h"
 
 void Form1::Text2_Click() {
     const std::array<QString*, 5> storedHits = storedPaths();

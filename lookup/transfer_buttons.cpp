@@ -1,10 +1,10 @@
-#include <QPlainTextEdit>
 
 #include "app/form1.h"
 #include "lookup/drive_path_rule.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "platform/results_box.h"
 
 namespace {
 

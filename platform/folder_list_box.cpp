@@ -1,21 +1,23 @@
 #include "platform/folder_list_box.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
+#include "platform/folder_entries.h"
 #include "platform/message_box.h"
 
 namespace {
 
-constexpr int pathRole = Qt::UserRole;
-constexpr int levelRole = Qt::UserRole + 1;
 constexpr int indentStep = 8;  // pixels per folder level
 
 // Shifts each entry right by its level, so the list reads as a path from the root down.
 class IndentedEntries : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    IndentedEntries(const FolderEntries* entries, QObject* parent)
+        : QStyledItemDelegate(parent), entries(entries) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -24,69 +26,61 @@ public:
         QStyledItemDelegate::paint(painter, indented, index);
     }
 
+    // Every entry takes this size, asked once per folder: an entry's height, and the widest
+    // entry's width, so that the scroll bar reaches the end of every name.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return QStyledItemDelegate::sizeHint(option, index) + QSize(indentOf(index), 0);
+        int widest = 0;
+        for (const int row : entries->likelyWidestRows(QFontMetricsF(option.font))) {
+            widest = std::max(widest, indentedSize(option, entries->index(row)).width());
+        }
+        return {widest, indentedSize(option, index).height()};
     }
 
 private:
-    static int indentOf(const QModelIndex& index) {
-        return index.data(levelRole).toInt() * indentStep;
+    QSize indentedSize(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indentOf(index), 0);
     }
+
+    static int indentOf(const QModelIndex& index) {
+        return index.data(FolderEntries::levelRole).toInt() * indentStep;
+    }
+
+    const FolderEntries* entries;
 };
 
 }  // namespace
 
 FolderListBox::FolderListBox(const WineDrives& drives, QWidget* parent)
-    : QListWidget(parent), folders(drives) {
-    setItemDelegate(new IndentedEntries(this));
+    : QListView(parent),
+      entries(new FolderEntries(drives, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                style()->standardIcon(QStyle::SP_DirClosedIcon), this)) {
+    setModel(entries);
+    setItemDelegate(new IndentedEntries(entries, this));
+    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setPath(drives.currentFolder());
 }
 
+const QString& FolderListBox::Path() const {
+    return entries->Path();
+}
+
 bool FolderListBox::setPath(const QString& drivePath) {
-    if (!folders.setPath(drivePath)) {
+    if (!entries->setPath(drivePath)) {
         return false;
     }
-    showFolder();
+    const QModelIndex openFolder = entries->index(entries->openRow());
+    setCurrentIndex(openFolder);
+    scrollTo(openFolder, QAbstractItemView::PositionAtTop);
     return true;
 }
 
-void FolderListBox::showFolder() {
-    clear();
-    const std::optional<DrivePathParts> parts = splitDrivePath(Path());
-    if (!parts) {
+void FolderListBox::openEntry(const QModelIndex& entry) {
+    if (!entry.isValid()) {
         return;
     }
-    QStringList ancestor;
-    addEntry(joinDrivePath(parts->letter, {}), joinDrivePath(parts->letter, {}), 0, true);
-    for (const QString& name : parts->names) {
-        ancestor.append(name);
-        addEntry(name, joinDrivePath(parts->letter, ancestor), int(ancestor.size()), true);
-    }
-    const int openRow = count() - 1;
-    const int subfolderLevel = int(parts->names.size()) + 1;
-    for (qsizetype i = 0; i < folders.ListCount(); ++i) {
-        const QString name = QString::fromUtf8(folders.listing()->folderName(i));
-        addEntry(name, folders.List(i), subfolderLevel, false);
-    }
-    setCurrentRow(openRow);
-    scrollToItem(item(openRow), QAbstractItemView::PositionAtTop);
-}
-
-void FolderListBox::addEntry(const QString& text, const QString& drivePath, int level, bool open) {
-    auto* entry = new QListWidgetItem(
-        style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon), text,
-        this);
-    entry->setData(pathRole, drivePath);
-    entry->setData(levelRole, level);
-}
-
-void FolderListBox::openEntry(const QListWidgetItem* entry) {
-    if (entry == nullptr) {
-        return;
-    }
-    const QString drivePath = entry->data(pathRole).toString();
+    const QString drivePath = entries->drivePathAt(entry.row());
     if (setPath(drivePath)) {
         return;
     }
@@ -97,16 +91,16 @@ void FolderListBox::openEntry(const QListWidgetItem* entry) {
 
 void FolderListBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        openEntry(currentItem());
+        openEntry(currentIndex());
         event->accept();  // Enter opens the entry and is no click on any button
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 void FolderListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        openEntry(itemAt(event->position().toPoint()));
+        openEntry(indexAt(event->position().toPoint()));
     }
     event->accept();
 }

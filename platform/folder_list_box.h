@@ -1,22 +1,23 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 #include "platform/drives.h"
-#include "platform/folder_lists.h"
+
+class FolderEntries;
 
 // A folder list on screen: the open folder's ancestors from the drive's root down, the open
 // folder, then its subfolders, each entry indented one step below its parent. A single click
 // only highlights an entry; a double click or Enter opens it and does nothing else. `Path` is
 // always the open folder, never a merely highlighted entry.
-class FolderListBox : public QListWidget {
+class FolderListBox : public QListView {
     Q_OBJECT
 
 public:
     // Opens at the program's current folder, as a freshly made list does.
     FolderListBox(const WineDrives& drives, QWidget* parent);
 
-    const QString& Path() const { return folders.Path(); }
+    const QString& Path() const;
 
     // Opens the folder at a drive path, or a drive's current folder for a "c:" drive text.
     // A folder that cannot be opened fails, and the list keeps its folder.
@@ -27,9 +28,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void openEntry(const QListWidgetItem* entry);
-    void showFolder();
-    void addEntry(const QString& text, const QString& drivePath, int level, bool open);
+    void openEntry(const QModelIndex& entry);
 
-    FolderList folders;
+    FolderEntries* entries;
 };

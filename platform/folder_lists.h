@@ -22,10 +22,11 @@ public:
     // The read behind the list, for callers that want the names as UTF-8 without copies.
     const std::shared_ptr<const FolderListing>& listing() const { return current; }
 
-protected:
-    // Shows a read of a folder; false, keeping the folder shown, when there is none.
+    // Sets `Path` to a folder read elsewhere; fails like `setPath`, keeping the folder shown,
+    // when there is no read (the folder could not be opened).
     bool show(std::shared_ptr<const FolderListing> read);
 
+protected:
     WineDrives drives;
     std::shared_ptr<const FolderListing> current;
     QString path;

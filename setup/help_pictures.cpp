@@ -2,11 +2,11 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/form1.h"
 #include "platform/click_text_box.h"
+#include "platform/results_box.h"
 #include "setup/locate_file_dialog.h"
 #include "setup/picture_drawing.h"
 

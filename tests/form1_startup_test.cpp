@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +11,7 @@
 #include "app/form1.h"
 #include "platform/click_text_box.h"
 #include "platform/one_copy_lock.h"
+#include "platform/results_box.h"
 #include "tests/support/test_prefix.h"
 
 class Form1StartupTest : public QObject {

@@ -1,10 +1,10 @@
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/form1.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
+#include "platform/results_box.h"
 #include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/quobbin_process.h"

@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -48,8 +47,9 @@ struct Program {
 
 // Where a user clicks an entry of the folder list; outside the list when there is none.
 QPoint entryAt(const FolderListBox* list, const QString& text) {
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    return found.isEmpty() ? QPoint(-1, -1) : list->visualItemRect(found.first()).center();
+    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
+                                                       text, 1, Qt::MatchExactly);
+    return found.isEmpty() ? QPoint(-1, -1) : list->visualRect(found.first()).center();
 }
 
 }  // namespace
@@ -97,6 +97,9 @@ private slots:
         QTest::newRow("Yes overwrites, leaving exactly the new line")
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::Yes} << alreadySet << poser5
             << "C:\\Poser 5";
+        QTest::newRow("the same folder set again still asks")
+            << QByteArray("C:\\Poser 5\n") << "Set Poser" << Answers{QMessageBox::Yes}
+            << alreadySet << poser5 << "C:\\Poser 5";
         QTest::newRow("No leaves everything as it was")
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::No} << alreadySet << old
             << "C:\\Poser 5";
@@ -180,9 +183,23 @@ private slots:
         QCOMPARE(program.settings(), storedAfter);
         QCOMPARE(program.form1->PoserDir, QString(storedAfter).section(u'\r', 0, 0));
         QCOMPARE(program.form1->findChildren<Form2*>(), QList<Form2*>{dialog});
+        QCOMPARE(dialog->windowType(), Qt::Dialog);  // kept with the main window
         QCOMPARE(dialog->isHidden(), storedAfter != stored);
         QCOMPARE(dialog->Dir1->Path(), path);
         QCOMPARE(dialog->Drive1->Drive(), path.left(2).toLower());
+    }
+
+    // Wherever the widest name stands among the subfolders, scrolling sideways shows it whole.
+    void everyNameFitsItsRow() {
+        Program program({});
+        const QString wide(60, u'W');
+        for (const QString& name : {QStringLiteral("A"), wide, QStringLiteral("Z")}) {
+            program.prefix.makeFolder(QStringLiteral("Poser 5/Textures/") + name);
+        }
+        FolderListBox* list = program.pressSet()->Dir1;
+        QVERIFY(list->setPath(QStringLiteral("C:\\Poser 5\\Textures")));
+        const QRect row = list->visualRect(list->indexAt(entryAt(list, wide)));
+        QCOMPARE_GT(row.width(), QFontMetrics(list->font()).horizontalAdvance(wide));
     }
 };
 

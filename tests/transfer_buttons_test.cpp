@@ -1,10 +1,10 @@
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "lookup/drive_path_rule.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
+#include "platform/results_box.h"
 #include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
 

@@ -13,7 +13,7 @@ from quobbin_e2e import (MAIN_WINDOW, MESSAGE_BOX, MULTI_TASK_BOX, check, press_
 
 LIBRARY_FILES = 60_000
 MAKE_LIBRARY = os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                            "../../../shared/bench/make_library.py")
+                            "../../bench/make_library.py")
 OLD_INDEX = b"C:\\Poser\\Old\\the index of an earlier Update.obj\r\n"
 
 

@@ -1,0 +1,119 @@
+#include "index/read_ahead.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/folder_listing.h"
+
+// A folder to be read: the i-th subfolder of the folder it lies in.
+struct ReadAhead::Read {
+    std::shared_ptr<const FolderListing> folder;  // where it lies
+    qsizetype subfolder = 0;
+    int level = 0;
+    std::array<std::uint32_t, 9> walkOrder{};  // its subfolder index at each level
+    State state = State::Queued;
+    std::shared_ptr<const FolderListing> result;
+    std::vector<std::shared_ptr<Read>> subfolders;  // to be read in turn
+};
+
+// Depth first: by the subfolder index at each level in turn; a folder before what lies in it.
+bool ReadAhead::InWalkOrder::operator()(const std::shared_ptr<Read>& a,
+                                        const std::shared_ptr<Read>& b) const {
+    for (int level = 1; level <= std::min(a->level, b->level); ++level) {
+        if (a->walkOrder[size_t(level)] != b->walkOrder[size_t(level)]) {
+            return a->walkOrder[size_t(level)] < b->walkOrder[size_t(level)];
+        }
+    }
+    return a->level < b->level;
+}
+
+ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root,
+                     int lastLevel)
+    : window(window), lastLevel(lastLevel), path(size_t(lastLevel) + 1) {
+    entered(0, 0, std::move(root));
+    for (int i = 0; i < threads; ++i) {
+        this->threads.emplace_back([this](const std::stop_token& stop) { work(stop); });
+    }
+}
+
+ReadAhead::~ReadAhead() {
+    for (std::jthread& thread : threads) {
+        thread.request_stop();  // wakes it; it ends once its current read is done
+    }
+}
+
+std::shared_ptr<ReadAhead::Read> ReadAhead::readOf(std::shared_ptr<const FolderListing> folder,
+                                                   int level, const Read* parent,
+                                                   qsizetype i) const {
+    auto read = std::make_shared<Read>();
+    read->folder = std::move(folder);
+    read->subfolder = i;
+    read->level = level;
+    if (parent != nullptr) {
+        read->walkOrder = parent->walkOrder;
+    }
+    read->walkOrder[size_t(level)] = std::uint32_t(i);
+    return read;
+}
+
+// Called with the lock held: the result, and its subfolders queued to be read in turn.
+void ReadAhead::finish(Read& read, std::shared_ptr<const FolderListing> result) {
+    read.result = std::move(result);
+    if (read.result && read.level < lastLevel) {
+        const qsizetype count = read.result->folderCount();
+        read.subfolders.resize(size_t(count));
+        for (qsizetype i = 0; i < count; ++i) {
+            if (!read.result->isFolderLink(i)) {
+                read.subfolders[size_t(i)] = readOf(read.result, read.level + 1, &read, i);
+                queue.insert(read.subfolders[size_t(i)]);
+            }
+        }
+        workToDo.notify_all();
+    }
+}
+
+std::shared_ptr<const FolderListing> ReadAhead::enter(int level, qsizetype i) {
+    std::unique_lock lock(mutex);
+    std::shared_ptr<Read> read = std::exchange(path[size_t(level - 1)]->subfolders[size_t(i)], {});
+    if (read->state == State::Queued) {
+        queue.erase(read);  // no thread has begun it: cheaper to read it than to wait
+        read->state = State::Taken;
+        lock.unlock();
+        std::shared_ptr<const FolderListing> result = read->folder->readFolder(i);
+        lock.lock();
+        finish(*read, std::move(result));
+    } else {
+        readDone.wait(lock, [&] { return read->state == State::Done; });
+        read->state = State::Taken;
+        --waiting;
+        workToDo.notify_one();
+    }
+    path[size_t(level)] = read;
+    return read->result;
+}
+
+void ReadAhead::entered(int level, qsizetype i, std::shared_ptr<const FolderListing> read) {
+    std::lock_guard lock(mutex);
+    std::shared_ptr<Read> own =
+        readOf(nullptr, level, level > 0 ? path[size_t(level - 1)].get() : nullptr, i);
+    own->state = State::Taken;
+    finish(*own, std::move(read));
+    path[size_t(level)] = std::move(own);
+}
+
+void ReadAhead::work(const std::stop_token& stop) {
+    std::unique_lock lock(mutex);
+    while (workToDo.wait(lock, stop, [&] { return !queue.empty() && waiting < window; }) &&
+           !stop.stop_requested()) {
+        const std::shared_ptr<Read> read = *queue.begin();
+        queue.erase(queue.begin());
+        read->state = State::Reading;
+        lock.unlock();
+        std::shared_ptr<const FolderListing> result = read->folder->readFolder(read->subfolder);
+        lock.lock();
+        finish(*read, std::move(result));
+        read->state = State::Done;
+        ++waiting;
+        readDone.notify_one();
+    }
+}
