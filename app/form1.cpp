@@ -3,14 +3,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/data_folder.h"
 #include "app/floppy_icon.h"
 #include "app/settings_file.h"
 #include "platform/click_text_box.h"
-#include "platform/data_files.h"
 #include "platform/program_title.h"
 #include "platform/results_box.h"
 #include "platform/window_rules.h"
@@ -110,12 +109,7 @@ bool Form1::Form_Load() {
         return false;
     }
     // From here on a step that fails is skipped and the next one runs, silently.
-    if (drives.isFallback()) {
-        QDir().mkpath(WineDrives::fallbackDriveC());  // Wine's default c: comes with c:\ol
-    }
-    if (const std::optional<ResolvedPath> dataFolder = drives.resolve(dataFolderPath)) {
-        QDir().mkdir(dataFolder->hostPath);
-    }
+    makeDataFolder(drives);
     // Empty unless the settings file holds a folder, whether or not that folder exists.
     PoserDir = SettingsFile(drives).storedFolder().value_or(QString());
     for (QPushButton* number : numberButtons()) {

@@ -1,19 +1,11 @@
-#include <QApplication>
-
-#include "app/form1.h"
-#include "platform/quit_signals.h"
+#include "app/command_line.h"
+#include "app/no_display.h"
+#include "app/window_program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
-    QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
-    Form1 form;
-    if (!form.Form_Load()) {
-        return 0;  // another copy runs
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.command != CommandLine::Command::Window) {
+        return runCommandLine(commandLine, argc, argv);
     }
-    // A logout or a kill ends the program as the close box does.
-    QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);
-    form.show();
-    return QApplication::exec();
+    return isDisplayNamed() ? startWindowProgram(argv) : explainNoDisplay();
 }

@@ -52,3 +52,7 @@ QuitSignals::~QuitSignals() {
 bool QuitSignals::received() {
     return quitReceived;
 }
+
+// Its meta-object is compiled here, not with every other class's: the command line, which needs
+// this class, then links without the window's classes and their libraries.
+#include "moc_quit_signals.cpp"

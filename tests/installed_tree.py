@@ -28,7 +28,8 @@ def check(condition, message):
 
 
 def check_files(prefix, app_id):
-    expected = {"bin/quobbin", "share/applications/%s.desktop" % app_id,
+    expected = {"bin/quobbin", "libexec/quobbin/quobbin-window",
+                "share/applications/%s.desktop" % app_id,
                 "share/metainfo/%s.metainfo.xml" % app_id, "share/man/man1/quobbin.1.gz",
                 "share/doc/quobbin/copyright", "share/doc/quobbin/changelog.gz",
                 "share/bash-completion/completions/quobbin"} | set(UNITS)
@@ -39,6 +40,15 @@ def check_files(prefix, app_id):
     check(installed == expected, "not installed: %s; not expected: %s"
           % (sorted(expected - installed), sorted(installed - expected)))
     check(os.access(os.path.join(prefix, "bin/quobbin"), os.X_OK), "bin/quobbin cannot run")
+    # bin/quobbin starts the window program where it is installed, which then stops at once
+    # for want of the platform asked for.
+    started = subprocess.run([os.path.join(prefix, "bin/quobbin")], capture_output=True, text=True,
+                             env=dict(os.environ, QT_QPA_PLATFORM="none"), timeout=30)
+    check("platform plugin" in started.stderr, "no window program: %s" % started.stderr)
+    # Loading the window's libraries would cost a look-up from the command line most of its time.
+    needed = subprocess.run(["readelf", "-d", os.path.join(prefix, "bin/quobbin")],
+                            capture_output=True, text=True, check=True).stdout
+    check("libQt6Gui" not in needed, "bin/quobbin loads the window's libraries:\n" + needed)
 
 
 def check_icon_sizes(prefix, app_id):

@@ -7,6 +7,7 @@
 #include "platform/results_box.h"
 #include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/quobbin_process.h"
 
 namespace {
 
@@ -116,13 +117,23 @@ void MissingFileLookupTest::lookUp() {
         "If this is a missing file from a newly install model, please update Quobbin again.";
     QCOMPARE(answerer.texts(), listed.isEmpty() ? QStringList{noMatch} : QStringList());
     QCOMPARE(form.Text2->text(), listed.isEmpty() ? QString() : clipboard);
+
+    // The command line prints what the window lists, or only how many; a program's argument
+    // cannot be 10 MB long.
+    if (clipboard.size() < 100000) {
+        const QString printed = listed.isEmpty() ? QString() : listed.join('\n') + '\n';
+        QCOMPARE(runQuobbin({"--lookup", clipboard}).out, printed);
+        QCOMPARE(runQuobbin({"--lookup", clipboard, "--count"}).out,
+                 QString::number(listed.size()) + '\n');
+    }
 }
 
 void MissingFileLookupTest::indexThatCannotBeRead_data() {
     QTest::addColumn<QString>("oz");
     QTest::addColumn<QString>("what");
     QTest::newRow("before the first Update")
-        << "nothing" << "No index of your Poser Files yet!\r\nPlease press \"Update\" to make one.";
+        << "nothing"
+        << "No index of your Poser Files yet!\r\nPlease press \"Update\" to make one.";
     const QString unreadable = "Index file could not be read!\r\nc:\\ol\\oz";
     QTest::newRow("a folder") << "folder" << unreadable;
     QTest::newRow("a FIFO: no hang") << "fifo" << unreadable;

@@ -91,9 +91,9 @@ class Session:
         return False
 
     # The program.
-    def start(self):
-        process = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+    def start(self, **env):
+        process = subprocess.Popen([self.program], env=dict(self.env, **env),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process
 

@@ -1,0 +1,59 @@
+#include "app/lookup_command_line.h"
+
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "lookup/file_name_match.h"
+#include "lookup/index_search.h"
+#include "platform/data_files.h"
+#include "platform/letter_case.h"
+
+namespace {
+
+// A common base name can match tens of thousands of lines: they go out in large blocks, not
+// a write per line.
+constexpr size_t outputBlock = 256 * 1024;
+
+void printLine(FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int lookUpFromCommandLine(const QString& name, bool countOnly) {
+    std::setvbuf(stdout, nullptr, _IOFBF, outputBlock);
+    // The name as the window takes it from its look-up box: the whole text, lower-cased, and a
+    // "." anywhere in it asking for the whole file name.
+    const FileNameMatch wanted(toLowerSimple(name), compareModeFor(name));
+    qsizetype matches = 0;
+    const IndexSearch search =
+        searchIndex(WineDrives::fromEnvironment(), wanted, [&](QByteArrayView line) {
+            ++matches;
+            if (!countOnly) {
+                const QByteArray path = toLowerSimpleUtf8(line);
+                std::fwrite(path.constData(), 1, size_t(path.size()), stdout);
+                std::putchar('\n');
+            }
+        });
+    switch (search) {
+        case IndexSearch::NoIndex:
+            printLine(stderr, QStringLiteral("quobbin: there is no index %1 yet: make one with "
+                                             "quobbin --update")
+                                  .arg(indexFilePath));
+            return exitIndexFailed;
+        case IndexSearch::Unreadable:
+            printLine(stderr,
+                      QStringLiteral("quobbin: the index %1 cannot be read").arg(indexFilePath));
+            return exitIndexFailed;
+        case IndexSearch::Searched:
+            break;
+    }
+    if (countOnly) {
+        std::printf("%lld\n", static_cast<long long>(matches));
+    } else if (matches == 0) {
+        printLine(stderr, QStringLiteral("quobbin: ") + name +
+                              QStringLiteral(" does not exist: it was deleted or not installed, "
+                                             "or the index needs quobbin --update"));
+    }
+    return matches > 0 ? exitDone : exitNotFound;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+// Without a display the window cannot open. Instead of the toolkit's abort, the program then
+// says in one line what to do, and ends with status 1.
+
+// Whether a display is named at all: DISPLAY, WAYLAND_DISPLAY or a chosen QT_QPA_PLATFORM.
+bool isDisplayNamed();
+
+// Says so, and gives the exit status.
+int explainNoDisplay();
+
+// For the rest of the run, a named display that does not answer ends the program with the
+// same line rather than the toolkit's abort.
+void explainUnansweredDisplay();

@@ -1,0 +1,96 @@
+#include "app/update_command_line.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocale>
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "app/data_folder.h"
+#include "app/settings_file.h"
+#include "app/update_progress.h"
+#include "index/library_scan.h"
+#include "platform/data_files.h"
+#include "platform/quit_signals.h"
+
+namespace {
+
+const QString howToSet = QStringLiteral("start Quobbin and press Set to choose it");
+
+void printLine(FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
+int fail(int status, const QString& why) {
+    printLine(stderr, QStringLiteral("quobbin: ") + why);
+    return status;
+}
+
+// The scan tells only that the index could not be written; what stood in the way is looked
+// for afresh, for the message.
+QString whyNotWritten(const WineDrives& drives) {
+    const std::optional<ResolvedPath> index = drives.resolve(indexFilePath);
+    if (!index) {
+        return QStringLiteral("there is no drive c:");
+    }
+    const QFileInfo folder(QFileInfo(index->hostPath).path());
+    if (!folder.isDir()) {
+        return QStringLiteral("%1 is no folder and cannot be made").arg(dataFolderPath);
+    }
+    const QFileInfo file(index->hostPath);
+    if (file.exists() && !file.isFile()) {
+        return QStringLiteral("%1 is no file").arg(indexFilePath);
+    }
+    if (!folder.isWritable()) {
+        return QStringLiteral("%1 cannot be written to").arg(dataFolderPath);
+    }
+    return QStringLiteral("writing it failed (is the disk full?)");
+}
+
+int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives& drives,
+                  const QElapsedTimer& elapsed) {
+    const QString notWritten =
+        QStringLiteral("the index %1 was not written (the old one is kept): ").arg(indexFilePath);
+    switch (outcome) {
+        case ScanOutcome::Written:
+            printLine(
+                stdout,
+                QStringLiteral("%1 files indexed in %2 in %3 s")
+                    .arg(QLocale(QLocale::English).toString(qint64(scan.linesWritten())),
+                         indexFilePath, QString::number(double(elapsed.elapsed()) / 1000, 'f', 1)));
+            return exitDone;
+        case ScanOutcome::NotWritten:
+            return fail(exitIndexFailed, notWritten + whyNotWritten(drives));
+        case ScanOutcome::Stopped:
+            return fail(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+    }
+    return exitIndexFailed;
+}
+
+}  // namespace
+
+int updateFromCommandLine() {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    // Ctrl+C, a closed terminal or the timer's stop end the walk between two steps.
+    QuitSignals quitSignals;
+    const WineDrives drives = WineDrives::fromEnvironment();
+    makeDataFolder(drives);
+    const QString poserDir = SettingsFile(drives).storedFolder().value_or(QString());
+    if (poserDir.isEmpty()) {
+        return fail(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
+    }
+    LibraryScan scan(drives);
+    if (!scan.Dir10.setPath(poserDir)) {
+        return fail(exitNotFound,
+                    QStringLiteral("the Poser folder %1 is not found: ").arg(poserDir) + howToSet);
+    }
+    scan.PrepareScan(poserDir);
+    UpdateProgress progress(scan, elapsed);
+    const ScanOutcome outcome = scan.ScanLibrary([&] {
+        progress.step();
+        return !QuitSignals::received();
+    });
+    progress.finish();
+    return reportOutcome(outcome, scan, drives, elapsed);
+}

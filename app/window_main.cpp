@@ -1,0 +1,25 @@
+#include <QApplication>
+
+#include "app/form1.h"
+#include "app/no_display.h"
+#include "platform/quit_signals.h"
+#include "platform/running_copy.h"
+
+// The window, started by the program `quobbin` when it is given no options.
+int main(int argc, char* argv[]) {
+    explainUnansweredDisplay();
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
+    QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
+    Form1 form;
+    if (!form.Form_Load()) {
+        RunningCopy::askToComeForward(WineDrives::prefixFolder());
+        return 0;  // the copy that runs comes forward
+    }
+    RunningCopy runningCopy(form, WineDrives::prefixFolder());
+    // A logout or a kill ends the program as the close box does.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,82 @@
+#include "platform/running_copy.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/user_folders.h"
+
+namespace {
+
+constexpr int answerWaitMs = 1000;
+
+QString socketPath() {
+    const QString runtime = privateRuntimeFolder();
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
+}
+
+// One prefix however it is named: "~/.wine", "~/.wine/" and a link to it are the same folder.
+QByteArray requestFor(const QString& prefixFolder) {
+    const QString canonical = QFileInfo(prefixFolder).canonicalFilePath();
+    return (canonical.isEmpty() ? QDir::cleanPath(prefixFolder) : canonical).toUtf8() + '\n';
+}
+
+// A window that is unmapped without being minimised (another workspace, or hidden behind the
+// toolkit's back) counts as shown to the toolkit, so show() alone would not map it again.
+void bringForward(QWidget& window) {
+    if (window.isMinimized()) {
+        window.showNormal();
+    } else if (window.windowHandle() != nullptr && !window.windowHandle()->isExposed()) {
+        window.hide();
+        window.show();
+    }
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace
+
+RunningCopy::RunningCopy(QWidget& window, const QString& prefixFolder)
+    : window(window), ownPrefix(requestFor(prefixFolder)), server(new QLocalServer(this)) {
+    const QString path = socketPath();
+    if (path.isEmpty()) {
+        return;
+    }
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    QLocalServer::removeServer(path);
+    if (server->listen(path)) {
+        connect(server, &QLocalServer::newConnection, this, &RunningCopy::answer);
+    }
+}
+
+void RunningCopy::answer() {
+    while (QLocalSocket* caller = server->nextPendingConnection()) {
+        connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+        connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
+            if (!caller->canReadLine()) {
+                return;
+            }
+            if (caller->readLine() == ownPrefix) {
+                bringForward(window);
+            }
+            caller->disconnectFromServer();
+        });
+    }
+}
+
+void RunningCopy::askToComeForward(const QString& prefixFolder) {
+    const QString path = socketPath();
+    if (path.isEmpty()) {
+        return;
+    }
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!socket.waitForConnected(answerWaitMs)) {
+        return;
+    }
+    socket.write(requestFor(prefixFolder));
+    socket.waitForBytesWritten(answerWaitMs);
+}
