@@ -5,6 +5,7 @@
 
 #include "platform/index_lines.h"
 #include "platform/letter_case.h"
+#include "platform/text_lines.h"
 
 namespace {
 
@@ -49,6 +50,25 @@ FileNameMatch::FileNameMatch(const QString& lookname, CompareMode mode)
     : wanted(lookname.toUtf8()),
       mode(mode),
       fromLineEnd(mode == CompareMode::FullName && isAscii(wanted) && !wanted.contains('\\')) {}
+
+void FileNameMatch::findIn(QByteArrayView lines,
+                           const std::function<void(QByteArrayView line)>& onMatch) const {
+    qsizetype at = 0;
+    while (at < lines.size()) {
+        at = findFrom(lines, at, onMatch);
+    }
+}
+
+// Looks at the next line and returns where the line after it starts.
+qsizetype FileNameMatch::findFrom(QByteArrayView lines, qsizetype at,
+                                  const std::function<void(QByteArrayView line)>& onMatch) const {
+    qsizetype next = 0;
+    const QByteArrayView line = lineHolding(lines, at, next);
+    if (matches(line)) {
+        onMatch(line);
+    }
+    return next;
+}
 
 bool FileNameMatch::matches(QByteArrayView indexLine) const {
     if (fromLineEnd) {

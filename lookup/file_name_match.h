@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <functional>
 
 // How a look-up compares the wanted name with the file name of an index line.
 enum class CompareMode {
@@ -24,8 +25,16 @@ public:
     // part of the line is read.
     bool matches(QByteArrayView indexLine) const;
 
+    // Hands on, in order, each line of `lines` (as LineReader::readLines gives them) whose file
+    // name, lower-cased, equals the wanted name.
+    void findIn(QByteArrayView lines,
+                const std::function<void(QByteArrayView line)>& onMatch) const;
+
 private:
+    qsizetype findFrom(QByteArrayView lines, qsizetype at,
+                       const std::function<void(QByteArrayView line)>& onMatch) const;
+
     QByteArray wanted;  // UTF-8, as the index holds names
     CompareMode mode;
-    bool fromLineEnd;  // a full name in ASCII: the fast way
+    bool fromLineEnd;  // a full name in ASCII: a line is turned down from its end
 };

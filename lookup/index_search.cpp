@@ -28,11 +28,13 @@ IndexSearch searchIndex(const WineDrives& drives, const FileNameMatch& wanted,
         case FileOpen::Opened:
             break;
     }
-    QByteArrayView line;
-    while (index.readLine(line)) {
-        if (wanted.matches(line) && isPathText(line)) {
-            onMatch(line);
-        }
+    QByteArrayView lines;
+    while (index.readLines(lines)) {
+        wanted.findIn(lines, [&](QByteArrayView line) {
+            if (isPathText(line)) {
+                onMatch(line);
+            }
+        });
     }
     return IndexSearch::Searched;
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -110,6 +111,35 @@ bool LineReader::readLine(QByteArrayView& line) {
         return false;
     }
     return takeLine(end, line);
+}
+
+bool LineReader::readLines(QByteArrayView& lines) {
+    QByteArrayView first;
+    if (!readLine(first)) {
+        return false;
+    }
+    const char* data = buffer.constData();
+    const qsizetype from = first.constData() - data;
+    // A line that ends within the longest line's reach is never too long: taking no line
+    // ending past it leaves the longer ones, and a last line without its end, to readLine.
+    const qsizetype reach = std::min(end - start, maxLineLength + 1);
+    if (const void* lastLineFeed = memrchr(data + start, '\n', size_t(reach))) {
+        start = static_cast<const char*>(lastLineFeed) - data + 1;
+    }
+    lines = QByteArrayView(buffer).sliced(from, start - from);
+    return true;
+}
+
+QByteArrayView lineHolding(QByteArrayView lines, qsizetype at, qsizetype& next) {
+    const char* data = lines.constData();
+    const void* lineFeedBefore = memrchr(data, '\n', size_t(at));
+    const qsizetype lineStart =
+        lineFeedBefore == nullptr ? 0 : static_cast<const char*>(lineFeedBefore) - data + 1;
+    const void* lineFeed = std::memchr(data + at, '\n', size_t(lines.size() - at));
+    const qsizetype lineEnd =
+        lineFeed == nullptr ? lines.size() : static_cast<const char*>(lineFeed) - data;
+    next = lineEnd + 1;
+    return withoutCr(lines.sliced(lineStart, lineEnd - lineStart));
 }
 
 std::optional<QByteArray> readFirstLine(const QString& hostPath) {

@@ -30,6 +30,11 @@ public:
     // skipped.
     bool readLine(QByteArrayView& line);
 
+    // The next lines, many at once for a search that skips through them: the lines readLine
+    // would give, each with its line end (the file's last line may have none), valid until the
+    // next call; false at the end. lineHolding takes a line out of them.
+    bool readLines(QByteArrayView& lines);
+
 private:
     bool fill();
     bool takeLine(qsizetype lineEnd, QByteArrayView& line);
@@ -41,6 +46,10 @@ private:
     bool atEnd = false;
     bool skipping = false;  // inside a line that is too long
 };
+
+// The line of `lines` (as readLines gives them) that holds the byte at `at`, without its line
+// end, as readLine gives it; `next` is set to where the line after it starts.
+QByteArrayView lineHolding(QByteArrayView lines, qsizetype at, qsizetype& next);
 
 // The first line of a file, without its line end; empty when the file cannot be read or its
 // first line is too long. Reads no more of the file than that line.
