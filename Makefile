@@ -2,7 +2,7 @@
 BUILD := build
 DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev python3 \
 	python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
-	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file
+	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file qemu-user
 # What `make bench` compares the program with, besides find and grep.
 BENCH_PACKAGES := fd-find
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -1,5 +1,6 @@
 #include "lookup/file_name_match.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -40,6 +41,22 @@ std::optional<bool> endsInFileName(QByteArrayView line, QByteArrayView asciiName
     return at == 0 || line[at - 1] == '\\';
 }
 
+// Printable ASCII without a "\": such a name stands in a line as those very letters, in either
+// case, unless a letter beyond ASCII lower-cases to one of them.
+bool isPlainAscii(QByteArrayView name) {
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '\\';
+    });
+}
+
+// Whether a line ends at `at`: its LF, its CR LF, or the end of the file, with a CR or not.
+bool endsLine(QByteArrayView lines, qsizetype at) {
+    if (at < lines.size() && lines[at] == '\r') {
+        ++at;
+    }
+    return at == lines.size() || lines[at] == '\n';
+}
+
 }  // namespace
 
 CompareMode compareModeFor(QStringView cliptext) {
@@ -49,7 +66,11 @@ CompareMode compareModeFor(QStringView cliptext) {
 FileNameMatch::FileNameMatch(const QString& lookname, CompareMode mode)
     : wanted(lookname.toUtf8()),
       mode(mode),
-      fromLineEnd(mode == CompareMode::FullName && isAscii(wanted) && !wanted.contains('\\')) {}
+      fromLineEnd(mode == CompareMode::FullName && isAscii(wanted) && !wanted.contains('\\')) {
+    if (isPlainAscii(wanted)) {
+        candidates.emplace(wanted);
+    }
+}
 
 void FileNameMatch::findIn(QByteArrayView lines,
                            const std::function<void(QByteArrayView line)>& onMatch) const {
@@ -59,15 +80,49 @@ void FileNameMatch::findIn(QByteArrayView lines,
     }
 }
 
-// Looks at the next line and returns where the line after it starts.
+// Looks at the next line that may match and returns where to look on. The line-by-line rule
+// decides every line taken out; the candidates only pass over lines that cannot match.
 qsizetype FileNameMatch::findFrom(QByteArrayView lines, qsizetype at,
                                   const std::function<void(QByteArrayView line)>& onMatch) const {
+    if (candidates) {
+        at = candidates->next(lines, at);
+        if (at == lines.size()) {
+            return at;
+        }
+        if (static_cast<unsigned char>(lines[at]) < 0x80 && !standsAt(lines, at)) {
+            return at + 1;
+        }
+    }
     qsizetype next = 0;
     const QByteArrayView line = lineHolding(lines, at, next);
     if (matches(line)) {
         onMatch(line);
     }
     return next;
+}
+
+bool FileNameMatch::standsAt(QByteArrayView lines, qsizetype at) const {
+    const qsizetype nameEnd = at + wanted.size();
+    if (nameEnd > lines.size() || (at > 0 && lines[at - 1] != '\\' && lines[at - 1] != '\n')) {
+        return false;
+    }
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        if (asciiLower(lines[at + i]) != wanted[i]) {
+            return false;
+        }
+    }
+    if (endsLine(lines, nameEnd)) {
+        return true;
+    }
+    if (mode == CompareMode::FullName || lines[nameEnd] != '.') {
+        return false;
+    }
+    // A base name: an extension follows, and no "\" after it makes the name a folder's.
+    const QByteArrayView rest = lines.sliced(nameEnd);
+    const void* lineFeed = std::memchr(rest.data(), '\n', size_t(rest.size()));
+    const qsizetype restOfLine =
+        lineFeed == nullptr ? rest.size() : static_cast<const char*>(lineFeed) - rest.data();
+    return std::memchr(rest.data(), '\\', size_t(restOfLine)) == nullptr;
 }
 
 bool FileNameMatch::matches(QByteArrayView indexLine) const {

@@ -6,15 +6,11 @@
 #include "platform/letter_case.h"
 #include "platform/text_lines.h"
 
-namespace {
-
 bool isPathText(QByteArrayView line) {
     return std::none_of(line.begin(), line.end(),
                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }) &&
            isValidUtf8(line);
 }
-
-}  // namespace
 
 IndexSearch searchIndex(const WineDrives& drives, const FileNameMatch& wanted,
                         const std::function<void(QByteArrayView line)>& onMatch) {
