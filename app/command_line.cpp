@@ -95,10 +95,10 @@ int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
             QCoreApplication application(argc, argv);
             return updateFromCommandLine();
         }
-        case CommandLine::Command::Lookup: {
-            QCoreApplication application(argc, argv);
+        case CommandLine::Command::Lookup:
+            // No application object: a look-up runs no event loop, and setting one up (the
+            // locale and its files) would cost it more than a millisecond.
             return lookUpFromCommandLine(commandLine.name, commandLine.countOnly);
-        }
         case CommandLine::Command::Window:
             break;
     }
