@@ -62,7 +62,9 @@ bool isAscii(QByteArrayView bytes) {
 bool isValidUtf8(QByteArrayView bytes) {
     qsizetype pos = 0;
     while (pos < bytes.size()) {
-        if (nextCodePoint(bytes, pos) >= invalidBase) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;  // ASCII, most of an index, without the decoder's call
+        } else if (nextCodePoint(bytes, pos) >= invalidBase) {
             return false;
         }
     }
