@@ -10,9 +10,9 @@
 
 namespace {
 
-// A common base name can match tens of thousands of lines: they go out in large blocks, not
-// a write per line.
-constexpr size_t outputBlock = 256 * 1024;
+// A common base name can match tens of thousands of lines: they are lower-cased into a block
+// that goes out whole, not a write per line.
+constexpr qsizetype outputBlock = 256 * 1024;
 
 void printLine(FILE* stream, const QString& text) {
     std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
@@ -21,20 +21,24 @@ void printLine(FILE* stream, const QString& text) {
 }  // namespace
 
 int lookUpFromCommandLine(const QString& name, bool countOnly) {
-    std::setvbuf(stdout, nullptr, _IOFBF, outputBlock);
     // The name as the window takes it from its look-up box: the whole text, lower-cased, and a
     // "." anywhere in it asking for the whole file name.
     const FileNameMatch wanted(toLowerSimple(name), compareModeFor(name));
     qsizetype matches = 0;
+    QByteArray printed;
     const IndexSearch search =
         searchIndex(WineDrives::fromEnvironment(), wanted, [&](QByteArrayView line) {
             ++matches;
             if (!countOnly) {
-                const QByteArray path = toLowerSimpleUtf8(line);
-                std::fwrite(path.constData(), 1, size_t(path.size()), stdout);
-                std::putchar('\n');
+                appendLowerSimpleUtf8(printed, line);
+                printed += '\n';
+                if (printed.size() >= outputBlock) {
+                    std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
+                    printed.resize(0);
+                }
             }
         });
+    std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
     switch (search) {
         case IndexSearch::NoIndex:
             printLine(stderr, QStringLiteral("quobbin: there is no index %1 yet: make one with "

@@ -87,12 +87,19 @@ QString toLowerSimple(QStringView text) {
 }
 
 QByteArray toLowerSimpleUtf8(QByteArrayView utf8) {
-    if (isAscii(utf8)) {
-        QByteArray lower(utf8.data(), utf8.size());
-        std::transform(lower.begin(), lower.end(), lower.begin(), asciiLower);
-        return lower;
+    QByteArray lower;
+    appendLowerSimpleUtf8(lower, utf8);
+    return lower;
+}
+
+void appendLowerSimpleUtf8(QByteArray& text, QByteArrayView utf8) {
+    if (!isAscii(utf8)) {
+        text += toLowerSimple(QString::fromUtf8(utf8)).toUtf8();
+        return;
     }
-    return toLowerSimple(QString::fromUtf8(utf8)).toUtf8();
+    const qsizetype from = text.size();
+    text += utf8;
+    std::transform(text.begin() + from, text.end(), text.begin() + from, asciiLower);
 }
 
 int compareFolded(QByteArrayView a, QByteArrayView b) {

@@ -15,6 +15,8 @@ inline char asciiLower(char c) {
 
 QString toLowerSimple(QStringView text);
 QByteArray toLowerSimpleUtf8(QByteArrayView utf8);
+// The same appended to `text`, with no text of its own made for ASCII.
+void appendLowerSimpleUtf8(QByteArray& text, QByteArrayView utf8);
 
 bool isAscii(QByteArrayView bytes);
 
