@@ -41,6 +41,10 @@ std::optional<bool> endsInFileName(QByteArrayView line, QByteArrayView asciiName
     return at == 0 || line[at - 1] == '\\';
 }
 
+// The longest name a file can have on Linux or Windows. A longer one takes the line-by-line
+// way: past the candidates' reach at each block's end, every place would be looked at.
+constexpr qsizetype longestFileName = 255;
+
 // Printable ASCII without a "\": such a name stands in a line as those very letters, in either
 // case, unless a letter beyond ASCII lower-cases to one of them.
 bool isPlainAscii(QByteArrayView name) {
@@ -67,7 +71,7 @@ FileNameMatch::FileNameMatch(const QString& lookname, CompareMode mode)
     : wanted(lookname.toUtf8()),
       mode(mode),
       fromLineEnd(mode == CompareMode::FullName && isAscii(wanted) && !wanted.contains('\\')) {
-    if (isPlainAscii(wanted)) {
+    if (isPlainAscii(wanted) && wanted.size() <= longestFileName) {
         candidates.emplace(wanted);
     }
 }
