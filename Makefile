@@ -1,11 +1,24 @@
 # The commands of the README. Each installs what is missing first and can run again.
+SHELL := /bin/bash
 BUILD := build
-DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev python3 python3-xlib \
-	xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation fonts-dejavu-core \
-	desktop-file-utils appstream dpkg-dev file
+DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev python3 \
+	python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
+	fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
+LINT_PACKAGES := clang-format-14 clang-tidy-14
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build package
+# Installs those of the Debian packages given that are missing.
+define install
+	@missing=$$(for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+endef
+
+.PHONY: run test deps build package lint
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -28,10 +41,12 @@ build: deps
 	cmake --build $(BUILD)
 
 deps:
-	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -q && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	$(call install,$(DEBIAN_PACKAGES))
+
+# The layout of every C++ file against .clang-format, then the checks of .clang-tidy over every
+# source file with the compile commands of the normal build; any finding fails.
+lint: build
+	$(call install,$(LINT_PACKAGES))
+	git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
+	set -o pipefail; git ls-files '*.cpp' | xargs -n1 -P2 clang-tidy-14 -p $(BUILD) --quiet 2>&1 \
+	  | { grep -v ' warnings\? generated\.$$' || true; }

@@ -22,7 +22,7 @@ private:
 };
 
 QString TextLinesTest::fileHolding(const QByteArray& content) {
-    const QString path = folder.filePath(QStringLiteral("lines"));
+    QString path = folder.filePath(QStringLiteral("lines"));
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(content);
@@ -80,7 +80,7 @@ void TextLinesTest::writesWholeLinesWithCrLf() {
     const QString path = fileHolding("old content that must go\r\n");
     LineWriter writer;
     QVERIFY(writer.open(path));
-    const QByteArray many(300 * 1024, 'y');
+    const QByteArray many(qsizetype{300} * 1024, 'y');
     writer.writeLine("C:\\Poser\\a.obj");
     writer.writeLine(many);
     writer.close();
