@@ -18,7 +18,7 @@ define install
 	fi
 endef
 
-.PHONY: run test deps build package lint
+.PHONY: run test deps build package lint test-sanitize
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -50,3 +50,16 @@ lint: build
 	git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
 	set -o pipefail; git ls-files '*.cpp' | xargs -n1 -P2 clang-tidy-14 -p $(BUILD) --quiet 2>&1 \
 	  | { grep -v ' warnings\? generated\.$$' || true; }
+
+# The program and every test under AddressSanitizer and UndefinedBehaviorSanitizer. Debug keeps
+# the index checks in Qt's headers; -O1 keeps the tests fast. Any report ends the program with a
+# failure status, which fails its test: the end-to-end tests check how the program ends.
+SANITIZE_BUILD := build-sanitize
+test-sanitize: export ASAN_OPTIONS := halt_on_error=1:detect_leaks=1
+test-sanitize: export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+test-sanitize: export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitize/lsan.supp
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=g++ -DQUOBBIN_SANITIZE=ON \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+	cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure --timeout 600 -j2
