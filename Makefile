@@ -5,6 +5,7 @@ DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev
 	python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
 	fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
 LINT_PACKAGES := clang-format-14 clang-tidy-14
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the Debian packages given that are missing.
@@ -18,7 +19,7 @@ define install
 	fi
 endef
 
-.PHONY: run test deps build package lint test-sanitize
+.PHONY: run test deps build package lint test-sanitize fuzz
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -63,3 +64,22 @@ test-sanitize: deps
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 	cmake --build $(SANITIZE_BUILD)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure --timeout 600 -j2
+
+# Each libFuzzer target in fuzz/ for FUZZ_SECONDS, on a copy of its seed corpus in the build
+# folder; the inputs that fail are left in build-fuzz/findings/. Any failure fails the run, once
+# every target has had its time.
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS := 60
+FUZZ_TARGETS := $(patsubst fuzz/%_fuzz.cpp,%,$(wildcard fuzz/*_fuzz.cpp))
+fuzz: deps
+	$(call install,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DQUOBBIN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@failed=; for target in $(FUZZ_TARGETS); do \
+	  corpus=$(FUZZ_BUILD)/corpus/$$target; findings=$(FUZZ_BUILD)/findings/$$target; \
+	  mkdir -p $$corpus $$findings && cp fuzz/corpus/$$target/* $$corpus/ && \
+	  echo "Fuzzing $$target for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -rss_limit_mb=2048 -artifact_prefix=$$findings/ $$corpus || failed="$$failed $$target"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Fuzzing failed:$$failed (see $(FUZZ_BUILD)/findings)"; exit 1; fi
