@@ -37,7 +37,8 @@ void DrivesTest::resolvesDrivePaths_data() {
     row("dot and dot-dot applied, not past the root", "c:\\..\\Poser\\.\\Runtime\\..\\Runtime\\",
         "Poser/Runtime", "C:\\Poser\\Runtime");
     row("bare drive", "c:\\", "", "C:\\");
-    row("forward slash is no separator", "c:\\Poser/Runtime", "Poser/Runtime", "C:\\Poser/Runtime");
+    row("a forward slash separates too, and leads no higher", "c:\\Poser/../../Runtime", "Runtime",
+        "C:\\Runtime");
 }
 
 void DrivesTest::resolvesDrivePaths() {
