@@ -54,7 +54,7 @@ private:
     std::condition_variable_any workToDo;
     std::condition_variable readDone;
     std::set<std::shared_ptr<Read>, InWalkOrder> queue;  // the walk's order, next first
-    std::vector<std::shared_ptr<Read>> path;  // the walk's folder at each level
-    int waiting = 0;                          // reads done and not yet taken
-    std::vector<std::jthread> threads;        // last: they end before what they use goes
+    std::vector<std::shared_ptr<Read>> path;             // the walk's folder at each level
+    int waiting = 0;                                     // reads done and not yet taken
+    std::vector<std::jthread> threads;                   // last: they end before what they use goes
 };
