@@ -1,13 +1,27 @@
 # The commands of the README. Each installs what is missing first and can run again.
+SHELL := /bin/bash
 BUILD := build
-DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev python3 \
-	python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
-	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file qemu-user
+DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev libxcb1-dev \
+	python3 python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
+	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file
+LINT_PACKAGES := clang-format-14 clang-tidy-14
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 # What `make bench` compares the program with, besides find and grep.
 BENCH_PACKAGES := fd-find
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test deps build package bench bench-deps
+# Installs those of the Debian packages given that are missing.
+define install
+	@missing=$$(for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+endef
+
+.PHONY: run test deps build package lint test-sanitize fuzz bench
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -29,26 +43,55 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja
 	cmake --build $(BUILD)
 
+deps:
+	$(call install,$(DEBIAN_PACKAGES))
+
 # Every benchmark once, each printing a summary line last. Cold figures need root, to empty
 # the page cache.
-bench: bench-deps build
+bench: build
+	$(call install,$(BENCH_PACKAGES))
 	$(BUILD)/quobbin-bench scan
 	$(BUILD)/quobbin-bench folders
 	$(BUILD)/quobbin-bench lookup
 	$(BUILD)/quobbin-bench results
 	$(BUILD)/quobbin-bench startup
 
-# Installs the Debian packages of a list that are missing.
-install_missing = @missing=$$(for p in $(1); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  $(SUDO) apt-get update -q && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+# The layout of every C++ file against .clang-format, then the checks of .clang-tidy over every
+# source file with the compile commands of the normal build; any finding fails.
+lint: build
+	$(call install,$(LINT_PACKAGES))
+	git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
+	set -o pipefail; git ls-files '*.cpp' | xargs -n1 -P2 clang-tidy-14 -p $(BUILD) --quiet 2>&1 \
+	  | { grep -v ' warnings\? generated\.$$' || true; }
 
-deps:
-	$(call install_missing,$(DEBIAN_PACKAGES))
+# The program and every test under AddressSanitizer and UndefinedBehaviorSanitizer. Debug keeps
+# the index checks in Qt's headers; -O1 keeps the tests fast. Any report ends the program with a
+# failure status, which fails its test: the end-to-end tests check how the program ends.
+SANITIZE_BUILD := build-sanitize
+test-sanitize: export ASAN_OPTIONS := halt_on_error=1:detect_leaks=1
+test-sanitize: export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+test-sanitize: export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/sanitize/lsan.supp
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=g++ -DQUOBBIN_SANITIZE=ON \
+	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+	cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure --timeout 600 -j2
 
-bench-deps: deps
-	$(call install_missing,$(BENCH_PACKAGES))
+# Each libFuzzer target in fuzz/ for FUZZ_SECONDS, on a copy of its seed corpus in the build
+# folder; the inputs that fail are left in build-fuzz/findings/. Any failure fails the run, once
+# every target has had its time.
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS := 60
+FUZZ_TARGETS := $(patsubst fuzz/%_fuzz.cpp,%,$(wildcard fuzz/*_fuzz.cpp))
+fuzz: deps
+	$(call install,$(FUZZ_PACKAGES))
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DQUOBBIN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@failed=; for target in $(FUZZ_TARGETS); do \
+	  corpus=$(FUZZ_BUILD)/corpus/$$target; findings=$(FUZZ_BUILD)/findings/$$target; \
+	  mkdir -p $$corpus $$findings && cp fuzz/corpus/$$target/* $$corpus/ && \
+	  echo "Fuzzing $$target for $(FUZZ_SECONDS) s" && \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -rss_limit_mb=2048 -artifact_prefix=$$findings/ $$corpus || failed="$$failed $$target"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Fuzzing failed:$$failed (see $(FUZZ_BUILD)/findings)"; exit 1; fi

@@ -104,3 +104,12 @@ int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
     }
     return exitMisuse;  // the window is main's to open
 }
+
+void printLine(FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
+int complain(int status, const QString& what) {
+    printLine(stderr, QStringLiteral("quobbin: ") + what);
+    return status;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 
 // The exit statuses of the program run from a command line, as its manual page lists them.
 enum ExitStatus {
@@ -24,3 +25,8 @@ CommandLine readCommandLine(int argc, char* argv[]);
 
 // Does what the arguments ask for other than the window, and gives the exit status.
 int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]);
+
+// A line on the terminal, in the locale's encoding.
+void printLine(FILE* stream, const QString& text);
+// "quobbin: " and what went wrong, on stderr; gives the exit status.
+int complain(int status, const QString& what);

@@ -14,10 +14,6 @@ namespace {
 // that goes out whole, not a write per line.
 constexpr qsizetype outputBlock = 256 * 1024;
 
-void printLine(FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-}
-
 }  // namespace
 
 int lookUpFromCommandLine(const QString& name, bool countOnly) {
@@ -41,23 +37,27 @@ int lookUpFromCommandLine(const QString& name, bool countOnly) {
     std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
     switch (search) {
         case IndexSearch::NoIndex:
-            printLine(stderr, QStringLiteral("quobbin: there is no index %1 yet: make one with "
-                                             "quobbin --update")
-                                  .arg(indexFilePath));
-            return exitIndexFailed;
+            return complain(exitIndexFailed,
+                            QStringLiteral("there is no index %1 yet: make one with "
+                                           "quobbin --update")
+                                .arg(indexFilePath));
         case IndexSearch::Unreadable:
-            printLine(stderr,
-                      QStringLiteral("quobbin: the index %1 cannot be read").arg(indexFilePath));
-            return exitIndexFailed;
+            return complain(exitIndexFailed,
+                            QStringLiteral("the index %1 cannot be read").arg(indexFilePath));
         case IndexSearch::Searched:
             break;
     }
     if (countOnly) {
         std::printf("%lld\n", static_cast<long long>(matches));
-    } else if (matches == 0) {
-        printLine(stderr, QStringLiteral("quobbin: ") + name +
-                              QStringLiteral(" does not exist: it was deleted or not installed, "
-                                             "or the index needs quobbin --update"));
+    }
+    // A full disk or a closed pipe behind stdout is no success.
+    if (std::fflush(stdout) != 0) {
+        return complain(exitIndexFailed, QStringLiteral("the matches could not be written out"));
+    }
+    if (matches == 0 && !countOnly) {
+        return complain(exitNotFound,
+                        name + QStringLiteral(" does not exist: it was deleted or not installed, "
+                                              "or the index needs quobbin --update"));
     }
     return matches > 0 ? exitDone : exitNotFound;
 }

@@ -17,15 +17,6 @@ namespace {
 
 const QString howToSet = QStringLiteral("start Quobbin and press Set to choose it");
 
-void printLine(FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-}
-
-int fail(int status, const QString& why) {
-    printLine(stderr, QStringLiteral("quobbin: ") + why);
-    return status;
-}
-
 // The scan tells only that the index could not be written; what stood in the way is looked
 // for afresh, for the message.
 QString whyNotWritten(const WineDrives& drives) {
@@ -60,9 +51,9 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
                          indexFilePath, QString::number(double(elapsed.elapsed()) / 1000, 'f', 1)));
             return exitDone;
         case ScanOutcome::NotWritten:
-            return fail(exitIndexFailed, notWritten + whyNotWritten(drives));
+            return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
         case ScanOutcome::Stopped:
-            return fail(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            return complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
     }
     return exitIndexFailed;
 }
@@ -78,12 +69,13 @@ int updateFromCommandLine() {
     makeDataFolder(drives);
     const QString poserDir = SettingsFile(drives).storedFolder().value_or(QString());
     if (poserDir.isEmpty()) {
-        return fail(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
+        return complain(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
     }
     LibraryScan scan(drives);
     if (!scan.Dir10.setPath(poserDir)) {
-        return fail(exitNotFound,
-                    QStringLiteral("the Poser folder %1 is not found: ").arg(poserDir) + howToSet);
+        return complain(
+            exitNotFound,
+            QStringLiteral("the Poser folder %1 is not found: ").arg(poserDir) + howToSet);
     }
     scan.PrepareScan(poserDir);
     UpdateProgress progress(scan, elapsed);

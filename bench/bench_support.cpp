@@ -22,8 +22,8 @@ QMap<QString, BenchMain>& registry() {
     return benches;
 }
 
-BenchRegistration::BenchRegistration(const char* name, BenchMain main) {
-    registry().insert(QString::fromLatin1(name), std::move(main));
+BenchRegistration::BenchRegistration(const char* name, const BenchMain& main) {
+    registry().insert(QString::fromLatin1(name), main);
 }
 
 long long optionValue(const QStringList& args, const QString& option, long long fallback) {

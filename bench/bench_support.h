@@ -11,7 +11,7 @@
 using BenchMain = std::function<int(const QStringList& args)>;
 
 struct BenchRegistration {
-    BenchRegistration(const char* name, BenchMain main);
+    BenchRegistration(const char* name, const BenchMain& main);
 };
 
 QMap<QString, BenchMain>& registry();

@@ -1,9 +1,24 @@
 #include "index/read_ahead.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <utility>
 
 #include "platform/folder_listing.h"
+
+namespace {
+
+// A thread that waits for the disk gives up the processor of its own accord: a read that did
+// so came from a cold disk, while one served from the page cache does not wait. Counted only
+// by the thread itself.
+long waitsOfThisThread() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+}  // namespace
 
 // A folder to be read: the i-th subfolder of the folder it lies in.
 struct ReadAhead::Read {
@@ -29,11 +44,9 @@ bool ReadAhead::InWalkOrder::operator()(const std::shared_ptr<Read>& a,
 
 ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root,
                      int lastLevel)
-    : window(window), lastLevel(lastLevel), path(size_t(lastLevel) + 1) {
+    : maxThreads(threads), window(window), lastLevel(lastLevel), path(size_t(lastLevel) + 1) {
+    this->threads.reserve(size_t(maxThreads));
     entered(0, 0, std::move(root));
-    for (int i = 0; i < threads; ++i) {
-        this->threads.emplace_back([this](const std::stop_token& stop) { work(stop); });
-    }
 }
 
 ReadAhead::~ReadAhead() {
@@ -79,7 +92,7 @@ std::shared_ptr<const FolderListing> ReadAhead::enter(int level, qsizetype i) {
         queue.erase(read);  // no thread has begun it: cheaper to read it than to wait
         read->state = State::Taken;
         lock.unlock();
-        std::shared_ptr<const FolderListing> result = read->folder->readFolder(i);
+        std::shared_ptr<const FolderListing> result = readFolder(*read);
         lock.lock();
         finish(*read, std::move(result));
     } else {
@@ -101,6 +114,20 @@ void ReadAhead::entered(int level, qsizetype i, std::shared_ptr<const FolderList
     path[size_t(level)] = std::move(own);
 }
 
+// Reads a folder; when that had to wait for the disk, one more thread reads ahead, up to the
+// most: on a warm tree the walk reads alone, for threads would only take the processor from it.
+std::shared_ptr<const FolderListing> ReadAhead::readFolder(const Read& read) {
+    const long waitsBefore = waitsOfThisThread();
+    std::shared_ptr<const FolderListing> result = read.folder->readFolder(read.subfolder);
+    if (waitsOfThisThread() > waitsBefore) {
+        std::lock_guard lock(mutex);
+        if (int(threads.size()) < maxThreads) {
+            threads.emplace_back([this](const std::stop_token& stop) { work(stop); });
+        }
+    }
+    return result;
+}
+
 void ReadAhead::work(const std::stop_token& stop) {
     std::unique_lock lock(mutex);
     while (workToDo.wait(lock, stop, [&] { return !queue.empty() && waiting < window; }) &&
@@ -109,7 +136,7 @@ void ReadAhead::work(const std::stop_token& stop) {
         queue.erase(queue.begin());
         read->state = State::Reading;
         lock.unlock();
-        std::shared_ptr<const FolderListing> result = read->folder->readFolder(read->subfolder);
+        std::shared_ptr<const FolderListing> result = readFolder(*read);
         lock.lock();
         finish(*read, std::move(result));
         read->state = State::Done;

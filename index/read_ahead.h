@@ -21,7 +21,8 @@ class FolderListing;
 // no folder is read twice. Links are left to the walk, which knows where it has been.
 class ReadAhead {
 public:
-    // Starts reading the subfolders of `root`, the folder of level 0, down to `lastLevel`.
+    // Reads the subfolders of `root`, the folder of level 0, down to `lastLevel`, on up to
+    // `threads` threads.
     ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root, int lastLevel);
     ~ReadAhead();  // ends the threads once their current read is done
     ReadAhead(const ReadAhead&) = delete;
@@ -43,15 +44,17 @@ private:
     std::shared_ptr<Read> readOf(std::shared_ptr<const FolderListing> folder, int level,
                                  const Read* parent, qsizetype i) const;
     void finish(Read& read, std::shared_ptr<const FolderListing> result);
+    std::shared_ptr<const FolderListing> readFolder(const Read& read);
     void work(const std::stop_token& stop);
 
+    const int maxThreads;
     const int window;
     const int lastLevel;
     std::mutex mutex;
     std::condition_variable_any workToDo;
     std::condition_variable readDone;
     std::set<std::shared_ptr<Read>, InWalkOrder> queue;  // the walk's order, next first
-    std::vector<std::shared_ptr<Read>> path;  // the walk's folder at each level
-    int waiting = 0;                          // reads done and not yet taken
-    std::vector<std::jthread> threads;        // last: they end before what they use goes
+    std::vector<std::shared_ptr<Read>> path;             // the walk's folder at each level
+    int waiting = 0;                                     // reads done and not yet taken
+    std::vector<std::jthread> threads;                   // last: they end before what they use goes
 };

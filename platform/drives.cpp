@@ -54,7 +54,10 @@ std::optional<DrivePathParts> splitDrivePath(QStringView drivePath) {
     if (drivePath[2] != u'\\') {
         return std::nullopt;
     }
-    for (QStringView name : drivePath.mid(3).split(u'\\', Qt::SkipEmptyParts)) {
+    // Wine takes a forward slash for a separator too; left in a name, ".." after it would lead
+    // past the drive's root once the host path is cleaned.
+    const QString names = drivePath.mid(3).toString().replace(u'/', u'\\');
+    for (QStringView name : QStringView(names).split(u'\\', Qt::SkipEmptyParts)) {
         if (name == QStringLiteral("..")) {
             if (!parts.names.isEmpty()) {
                 parts.names.removeLast();

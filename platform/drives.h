@@ -13,7 +13,8 @@ struct Drive {
     bool isReady() const;
 };
 
-// A drive path taken apart: its drive and its folder names, "." and ".." already applied.
+// A drive path taken apart: its drive and its folder names, "." and ".." already applied, never
+// leading above the drive's root.
 struct DrivePathParts {
     QChar letter;  // lower case
     QStringList names;

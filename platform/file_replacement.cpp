@@ -42,8 +42,8 @@ bool isReplaceable(int folderFd, const QByteArray& name) {
 FileReplacement::Start FileReplacement::start(const QString& hostPath) {
     abandon();
     const QFileInfo target(hostPath);
-    folderFd = ::open(QFile::encodeName(target.path()).constData(),
-                      O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    folderFd =
+        ::open(QFile::encodeName(target.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) {
         return Start::Failed;
     }

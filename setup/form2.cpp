@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "platform/data_files.h"
 #include "app/form1.h"
 #include "app/settings_file.h"
+#include "platform/data_files.h"
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
 #include "platform/message_box.h"

@@ -24,28 +24,21 @@ void DrivesTest::resolvesDrivePaths_data() {
     QTest::addColumn<QString>("hostRelative");  // to drive c:, "" for none
     QTest::addColumn<QString>("reported");
 
-    QTest::newRow("names as they stand") << "c:\\Poser\\Runtime"
-                                         << "Poser/Runtime"
-                                         << "C:\\Poser\\Runtime";
-    QTest::newRow("letter case ignored where no exact entry") << "C:\\POSER\\runtime\\SKIN.JPG"
-                                                              << "Poser/Runtime/skin.jpg"
-                                                              << "C:\\Poser\\Runtime\\skin.jpg";
-    QTest::newRow("exact entry wins over one differing in case") << "c:\\poser"
-                                                                 << "poser"
-                                                                 << "C:\\poser";
-    QTest::newRow("names past the last folder kept as given") << "c:\\poser\\New\\x.obj"
-                                                              << "poser/New/x.obj"
-                                                              << "C:\\poser\\New\\x.obj";
-    QTest::newRow("dot and dot-dot applied, not past the root")
-        << "c:\\..\\Poser\\.\\Runtime\\..\\Runtime\\"
-        << "Poser/Runtime"
-        << "C:\\Poser\\Runtime";
-    QTest::newRow("bare drive") << "c:\\"
-                                << ""
-                                << "C:\\";
-    QTest::newRow("forward slash is no separator") << "c:\\Poser/Runtime"
-                                                   << "Poser/Runtime"
-                                                   << "C:\\Poser/Runtime";
+    const auto row = [](const char* name, const char* drivePath, const char* host,
+                        const char* reported) {
+        QTest::newRow(name) << drivePath << host << reported;
+    };
+    row("names as they stand", "c:\\Poser\\Runtime", "Poser/Runtime", "C:\\Poser\\Runtime");
+    row("letter case ignored where no exact entry", "C:\\POSER\\runtime\\SKIN.JPG",
+        "Poser/Runtime/skin.jpg", "C:\\Poser\\Runtime\\skin.jpg");
+    row("exact entry wins over one differing in case", "c:\\poser", "poser", "C:\\poser");
+    row("names past the last folder kept as given", "c:\\poser\\New\\x.obj", "poser/New/x.obj",
+        "C:\\poser\\New\\x.obj");
+    row("dot and dot-dot applied, not past the root", "c:\\..\\Poser\\.\\Runtime\\..\\Runtime\\",
+        "Poser/Runtime", "C:\\Poser\\Runtime");
+    row("bare drive", "c:\\", "", "C:\\");
+    row("a forward slash separates too, and leads no higher", "c:\\Poser/../../Runtime", "Runtime",
+        "C:\\Runtime");
 }
 
 void DrivesTest::resolvesDrivePaths() {
@@ -71,8 +64,8 @@ void DrivesTest::reportsHostFoldersAsDrivePaths_data() {
                                        << "D:\\Runtime";
     QTest::newRow("lower letter wins a shared root") << "wine/drive_c/Users"
                                                      << "C:\\Users";
-    QTest::newRow("folder reached through a link: its real place") << "wine/drive_c/ToPoser/Runtime"
-                                                                   << "D:\\Runtime";
+    QTest::newRow("reached through a link: its real place") << "wine/drive_c/ToPoser/Runtime"
+                                                            << "D:\\Runtime";
     QTest::newRow("outside every drive but z:") << "elsewhere"
                                                 << "";
 }
@@ -102,12 +95,16 @@ void DrivesTest::findsTheDrives_data() {
     QTest::addColumn<QString>("drives");  // letter=root, the prefix's folder as "~"
 
     QTest::newRow("dosdevices: one letter and a colon; c:: is a device")
-        << "dosdevices" << "c=~/wine/drive_c e=~/gone z=/";
+        << "dosdevices"
+        << "c=~/wine/drive_c e=~/gone z=/";
     QTest::newRow("no prefix: Wine's default drives, no prefix made")
-        << "no prefix" << "c=~/home/.local/share/quobbin/drive_c z=/";
-    QTest::newRow("WINEPREFIX unset: ~/.wine") << "default prefix" << "c=~/home/.wine/drive_c z=/";
+        << "no prefix"
+        << "c=~/home/.local/share/quobbin/drive_c z=/";
+    QTest::newRow("WINEPREFIX unset: ~/.wine") << "default prefix"
+                                               << "c=~/home/.wine/drive_c z=/";
     QTest::newRow("a relative XDG_DATA_HOME is ignored")
-        << "relative data home" << "c=~/home/.local/share/quobbin/drive_c z=/";
+        << "relative data home"
+        << "c=~/home/.local/share/quobbin/drive_c z=/";
 }
 
 void DrivesTest::findsTheDrives() {

@@ -28,14 +28,24 @@ void FolderListsTest::listsWhatAPathCanName_data() {
         << QStringList{"b.obj", "C.obj", "skin.jpg", "Skin.jpg", "a.obj", "Sub/", "ab/"}
         << QStringList{"a.obj", "b.obj", "C.obj", "Skin.jpg", "skin.jpg"}
         << QStringList{"ab", "Sub"};
-    QTest::newRow("names a Windows path cannot hold")
-        << QStringList{"a:b.obj",   "what?.obj", "say\"hi\".obj", "a<b>.obj",
-                       "pipe|.obj", "star*.obj", "back\\slash.obj", "tab\t.obj",
-                       "line\r\nforged.obj", "odd.", "blank ", "dot./", "kept.obj"}
-        << QStringList{"kept.obj"} << QStringList{};
+    QTest::newRow("names a Windows path cannot hold") << QStringList{"a:b.obj",
+                                                                     "what?.obj",
+                                                                     "say\"hi\".obj",
+                                                                     "a<b>.obj",
+                                                                     "pipe|.obj",
+                                                                     "star*.obj",
+                                                                     "back\\slash.obj",
+                                                                     "tab\t.obj",
+                                                                     "line\r\nforged.obj",
+                                                                     "odd.",
+                                                                     "blank ",
+                                                                     "dot./",
+                                                                     "kept.obj"}
+                                                      << QStringList{"kept.obj"} << QStringList{};
     QTest::newRow("links are what they point at; FIFOs and devices are nothing")
-        << QStringList{"real.obj", "linked.obj -> real.obj", "Sub/", "LinkedDir -> Sub",
-                       "dangling -> nowhere", "null.obj -> /dev/null", "fifo.obj|"}
+        << QStringList{"real.obj",         "linked.obj -> real.obj", "Sub/",
+                       "LinkedDir -> Sub", "dangling -> nowhere",    "null.obj -> /dev/null",
+                       "fifo.obj|"}
         << QStringList{"linked.obj", "real.obj"} << QStringList{"LinkedDir", "Sub"};
 }
 

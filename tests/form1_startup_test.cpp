@@ -33,15 +33,13 @@ void Form1StartupTest::startsIdle() {
     Form1 form;
     QVERIFY(form.Form_Load());
     form.show();
+    QString shown;
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+        shown += button->isVisible() && button->isEnabled() ? button->text() : QString();
+    }
+    QCOMPARE(shown, QStringLiteral("ClearSetUpdate?"));  // no number button
     QCOMPARE(form.windowTitle(), QStringLiteral("Poser Quobbin  8.00"));
     QCOMPARE(form.minimumSize(), form.maximumSize());
-    for (QPushButton* number :
-         {form.Command9, form.Command6, form.Command10, form.Command11, form.Command12}) {
-        QVERIFY(!number->isVisible());
-    }
-    for (QPushButton* shown : {form.Command3, form.Command4, form.Command5, form.Command7}) {
-        QVERIFY(shown->isVisible() && shown->isEnabled());
-    }
     QVERIFY(!form.Check1->isChecked());
     QVERIFY(form.Text1->toPlainText().isEmpty() && form.Text2->text().isEmpty());
 }

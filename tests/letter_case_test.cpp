@@ -43,17 +43,18 @@ void LetterCaseTest::comparesLowerCased_data() {
     QTest::addColumn<QByteArray>("lowered");
     QTest::addColumn<bool>("equal");
 
-    QTest::newRow("letter case ignored") << QByteArray("Skin.JPG") << QByteArray("skin.jpg") << true;
-    QTest::newRow("a longer name is another") << QByteArray("Skin.jpg2") << QByteArray("skin.jpg")
-                                              << false;
-    QTest::newRow("four-byte letters") << QByteArray("\xF0\x90\x90\x80.obj")
-                                       << QByteArray("\xF0\x90\x90\xA8.obj") << true;
+    QTest::newRow("letter case ignored")
+        << QByteArray("Skin.JPG") << QByteArray("skin.jpg") << true;
+    QTest::newRow("a longer name is another")
+        << QByteArray("Skin.jpg2") << QByteArray("skin.jpg") << false;
+    QTest::newRow("four-byte letters")
+        << QByteArray("\xF0\x90\x90\x80.obj") << QByteArray("\xF0\x90\x90\xA8.obj") << true;
     QTest::newRow("four-byte letters that differ")
         << QByteArray("\xF0\x90\x90\x81.obj") << QByteArray("\xF0\x90\x90\xA8.obj") << false;
-    QTest::newRow("over-long form of g") << QByteArray("fi\xC1\xA7ure.obj")
-                                         << QByteArray("figure.obj") << false;
-    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << QByteArray("\xED\xA0\x80")
-                                       << false;
+    QTest::newRow("over-long form of g")
+        << QByteArray("fi\xC1\xA7ure.obj") << QByteArray("figure.obj") << false;
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xED\xA0\x80") << QByteArray("\xED\xA0\x80") << false;
     QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray("a\xC3") << false;
 }
 

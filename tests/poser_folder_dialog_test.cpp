@@ -98,8 +98,8 @@ private slots:
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::Yes} << alreadySet << poser5
             << "C:\\Poser 5";
         QTest::newRow("the same folder set again still asks")
-            << QByteArray("C:\\Poser 5\n") << "Set Poser" << Answers{QMessageBox::Yes}
-            << alreadySet << poser5 << "C:\\Poser 5";
+            << QByteArray("C:\\Poser 5\n") << "Set Poser" << Answers{QMessageBox::Yes} << alreadySet
+            << poser5 << "C:\\Poser 5";
         QTest::newRow("No leaves everything as it was")
             << old << "open Poser 5, Set Poser" << Answers{QMessageBox::No} << alreadySet << old
             << "C:\\Poser 5";

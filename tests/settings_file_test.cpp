@@ -57,11 +57,14 @@ void SettingsFileTest::whatStandsInItsPlace_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("measured");
     QTest::addColumn<bool>("writable");
-    QTest::newRow("nothing: made empty") << "nothing" << "(none)" << true << true;
-    QTest::newRow("a folder") << "folder" << "(none)" << false << false;
-    QTest::newRow("a FIFO: no hang, and replaced") << "fifo" << "(none)" << false << true;
-    QTest::newRow("a file on a read-only disk is read")
-        << "read-only" << "C:\\Poser" << true << false;
+    QTest::newRow("nothing: made empty") << "nothing"
+                                         << "(none)" << true << true;
+    QTest::newRow("a folder") << "folder"
+                              << "(none)" << false << false;
+    QTest::newRow("a FIFO: no hang, and replaced") << "fifo"
+                                                   << "(none)" << false << true;
+    QTest::newRow("a file on a read-only disk is read") << "read-only"
+                                                        << "C:\\Poser" << true << false;
 }
 
 void SettingsFileTest::whatStandsInItsPlace() {

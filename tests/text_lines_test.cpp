@@ -1,6 +1,3 @@
-#include <sys/stat.h>
-
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,10 +10,6 @@ class TextLinesTest : public QObject {
 private slots:
     void readsLines_data();
     void readsLines();
-    void opensOnlyRegularFiles_data();
-    void opensOnlyRegularFiles();
-    void readsOnlyTheFirstLine_data();
-    void readsOnlyTheFirstLine();
 
 private:
     QString fileHolding(const QByteArray& content);
@@ -38,7 +31,8 @@ void TextLinesTest::readsLines_data() {
     QTest::addColumn<QByteArrayList>("lines");
 
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArrayList{"a", "b"};
-    QTest::newRow("lone LF, as edited on Linux") << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
+    QTest::newRow("lone LF, as edited on Linux")
+        << QByteArray("a\nb\n") << QByteArrayList{"a", "b"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n\nx\r\n") << QByteArrayList{"", "", "x"};
     QTest::newRow("CR inside a line stays") << QByteArray("a\rb\r\n") << QByteArrayList{"a\rb"};
     QTest::newRow("last line without its end") << QByteArray("a\r\nb") << QByteArrayList{"a", "b"};
@@ -60,50 +54,6 @@ void TextLinesTest::readsLines() {
         read.append(line.toByteArray());
     }
     QCOMPARE(read, lines);
-}
-
-void TextLinesTest::opensOnlyRegularFiles_data() {
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<FileOpen>("opened");
-    QTest::newRow("a file") << "file" << FileOpen::Opened;
-    QTest::newRow("a link to a file") << "link" << FileOpen::Opened;
-    QTest::newRow("nothing") << "nothing" << FileOpen::Missing;
-    QTest::newRow("a folder") << "folder" << FileOpen::Unreadable;
-    QTest::newRow("a FIFO with no writer: no hang") << "fifo" << FileOpen::Unreadable;
-}
-
-void TextLinesTest::opensOnlyRegularFiles() {
-    QFETCH(QString, what);
-    QFETCH(FileOpen, opened);
-    QString path = folder.filePath(what);
-    if (what == QStringLiteral("file")) {
-        path = fileHolding("x");
-    } else if (what == QStringLiteral("link")) {
-        QFile::link(fileHolding("x"), path);
-    } else if (what == QStringLiteral("folder")) {
-        QDir().mkdir(path);
-    } else if (what == QStringLiteral("fifo")) {
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    }
-    LineReader reader;
-    QCOMPARE(reader.open(path), opened);
-    QCOMPARE(readFirstLine(path).has_value(), opened == FileOpen::Opened);
-}
-
-void TextLinesTest::readsOnlyTheFirstLine_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QByteArray>("firstLine");
-    QTest::newRow("CR LF") << QByteArray("C:\\Poser\r\nmore") << QByteArray("C:\\Poser");
-    QTest::newRow("empty file") << QByteArray() << QByteArray("");
-    QTest::newRow("the longest line") << longest + "\r\n" << longest;
-    QTest::newRow("a longer one is none") << longest + "yy\r\n" << QByteArray("(none)");
-    QTest::newRow("nor one that never ends") << longest + longest + longest << QByteArray("(none)");
-}
-
-void TextLinesTest::readsOnlyTheFirstLine() {
-    QFETCH(QByteArray, content);
-    QFETCH(QByteArray, firstLine);
-    QCOMPARE(readFirstLine(fileHolding(content)).value_or("(none)"), firstLine);
 }
 
 QTEST_GUILESS_MAIN(TextLinesTest)

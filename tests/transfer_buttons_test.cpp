@@ -41,8 +41,9 @@ void TransferButtonsTest::onlyDrivePathsAreSent() {
 void TransferButtonsTest::eachButtonSendsItsOwnMatch() {
     LoadedForm loaded;
     Form1& form = loaded.form;
-    loaded.prefix.writeFile("ol/oz", "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\nC:\\4\\S.jpg\r\n"
-                                     "\\\\Server\\s.jpg\r\n");
+    loaded.prefix.writeFile("ol/oz",
+                            "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\nC:\\4\\S.jpg\r\n"
+                            "\\\\Server\\s.jpg\r\n");
     setClipboardText("s.jpg");
     MessageBoxAnswerer boxes;
     QTest::mouseClick(form.Text2, Qt::LeftButton);
@@ -62,7 +63,8 @@ void TransferButtonsTest::eachButtonSendsItsOwnMatch() {
 void TransferButtonsTest::clearThenASingleMatch() {
     LoadedForm loaded;
     Form1& form = loaded.form;
-    loaded.prefix.writeFile("ol/oz", "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
+    loaded.prefix.writeFile("ol/oz",
+                            "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
     MessageBoxAnswerer boxes;
     setClipboardText("s.jpg");
     QTest::mouseClick(form.Text2, Qt::LeftButton);

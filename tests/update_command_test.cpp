@@ -66,8 +66,8 @@ void UpdateCommandTest::update_data() {
         << "an earlier update" << gone << notFound << "Poser Quobbin" << oldIndex;
     QTest::newRow("c:\\ol gone") << "c:\\ol gone" << poser << notWritten << startCaption
                                  << QByteArray("(none)");
-    QTest::newRow("a folder named oz") << "a folder named oz" << poser << notWritten
-                                       << startCaption << QByteArray("(none)");
+    QTest::newRow("a folder named oz")
+        << "a folder named oz" << poser << notWritten << startCaption << QByteArray("(none)");
     QTest::newRow("oz a link to /dev/full")
         << "oz -> /dev/full" << poser << notWritten << startCaption << QByteArray("(device)");
     QTest::newRow("oz a FIFO: no hang")
@@ -106,7 +106,8 @@ void UpdateCommandTest::update() {
             QSKIP(ScopedMount::cannotMount);
         }
         for (int i = 0; i < 500; ++i) {
-            prefix.writeFile(QStringLiteral("Poser/Runtime/a long name to fill the disk %1.obj").arg(i));
+            prefix.writeFile(
+                QStringLiteral("Poser/Runtime/a long name to fill the disk %1.obj").arg(i));
         }
     }
     const QString oz = prefix.writeFile(QStringLiteral("ol/oz"), oldIndex);

@@ -79,23 +79,46 @@ class Session:
         self.x = xdisplay.Display(":%d" % self.number)
         return self
 
-    def __exit__(self, *exc):
-        for process in self.processes:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
-        self.x.close()
-        self.server.terminate()
-        self.server.wait()
-        shutil.rmtree(self.folder, ignore_errors=True)
+    def __exit__(self, failed, *exc):
+        try:
+            if not failed:
+                self.end_programs()
+        finally:
+            for process in self.processes:
+                if process.poll() is None:
+                    process.kill()
+                    process.wait()
+            self.x.close()
+            self.server.terminate()
+            self.server.wait()
+            shutil.rmtree(self.folder, ignore_errors=True)
         return False
 
-    # The program.
+    # The program. Its error output stays in the test's output: a sanitizer's report goes there.
     def start(self, **env):
         process = subprocess.Popen([self.program], env=dict(self.env, **env),
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.DEVNULL)
         self.processes.append(process)
         return process
+
+    def end_programs(self):
+        """Ends every copy still running as a user does, by the close box of its main window,
+        then fails on any copy that ended with a failure status (one the test killed has none).
+        A sanitizer build so fails the test on a fault, leaks found at the end included."""
+        for process in self.processes:
+            if process.poll() is None:
+                found = self.xdotool("search", "--onlyvisible", "--pid", process.pid,
+                                     check_rc=False)
+                for wid in map(int, found.split()):
+                    if owner(self, wid) is None:
+                        self.close_box(wid)
+                try:
+                    process.wait(timeout=60)
+                except subprocess.TimeoutExpired:
+                    raise Failure("the program did not end when its main window was closed")
+        for process in self.processes:
+            status = process.returncode
+            check(status <= 0, "the program ended with status %d" % status)
 
     def host_path(self, relative):
         """A path on drive c:, given with forward slashes."""

@@ -37,7 +37,7 @@ TestPrefix::~TestPrefix() {
 }
 
 QString TestPrefix::writeFile(const QString& relative, const QByteArray& content) const {
-    const QString path = driveC() + u'/' + relative;
+    QString path = driveC() + u'/' + relative;
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
@@ -47,7 +47,7 @@ QString TestPrefix::writeFile(const QString& relative, const QByteArray& content
 }
 
 QString TestPrefix::makeFolder(const QString& relative) const {
-    const QString path = driveC() + u'/' + relative;
+    QString path = driveC() + u'/' + relative;
     QDir().mkpath(path);
     return path;
 }

@@ -1,0 +1,44 @@
+// FileNameMatch in both modes against a slow reference built from QString, for valid UTF-8.
+#include "fuzz/fuzz_support.h"
+#include "lookup/file_name_match.h"
+#include "platform/letter_case.h"
+
+namespace {
+
+// The line's file name (after its last "\"), lower-cased, cut at its first "." when only the
+// base name counts, equals the wanted name.
+bool referenceMatches(const QString& lookname, CompareMode mode, QByteArrayView line) {
+    QString name = toLowerSimple(QString::fromUtf8(line));
+    name = name.mid(name.lastIndexOf(u'\\') + 1);
+    if (mode == CompareMode::BaseName) {
+        name = name.left(name.indexOf(u'.'));  // all of it without a "."
+    }
+    return name == lookname;
+}
+
+}  // namespace
+
+// Input: the clipboard's text, a line end, then an index line.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView input = inputBytes(data, size);
+    const qsizetype split = input.indexOf('\n');
+    if (split < 0) {
+        return 0;
+    }
+    const QByteArrayView clip = input.first(split);
+    const QByteArrayView line = input.sliced(split + 1);
+    if (!clip.isValidUtf8() || !line.isValidUtf8()) {
+        return 0;
+    }
+    const QString cliptext = QString::fromUtf8(clip);
+    const QString lookname = toLowerSimple(cliptext);
+    const CompareMode chosen = compareModeFor(cliptext);
+    const CompareMode other =
+        chosen == CompareMode::FullName ? CompareMode::BaseName : CompareMode::FullName;
+    for (const CompareMode mode : {chosen, other}) {
+        fuzzCheck(
+            FileNameMatch(lookname, mode).matches(line) == referenceMatches(lookname, mode, line),
+            "a match is what the reference finds");
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+// SettingsFile over a settings file c:\ol\zz holding the input: a folder is stored when the
+// file is longer than 5 bytes, and it is the file's first line.
+#include <QFile>
+
+#include "app/settings_file.h"
+#include "fuzz/fuzz_support.h"
+#include "platform/text_lines.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const FuzzPrefix& prefix = fuzzPrefix();
+    QFile file(prefix.driveC() + QStringLiteral("/ol/zz"));
+    const QByteArrayView input = inputBytes(data, size);
+    fuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                  file.write(input.data(), input.size()) == input.size(),
+              "the settings file is written");
+    file.close();
+
+    const std::optional<QString> folder = SettingsFile(prefix.drives()).storedFolder();
+    const qsizetype lineEnd = input.indexOf('\n');
+    QByteArrayView firstLine = lineEnd < 0 ? input : input.first(lineEnd);
+    firstLine = firstLine.endsWith('\r') ? firstLine.chopped(1) : firstLine;
+    fuzzCheck(folder.has_value() == (size > 5 && firstLine.size() <= maxLineLength),
+              "a folder is stored when the file is longer than 5");
+    if (folder) {
+        fuzzCheck(*folder == QString::fromUtf8(firstLine), "the folder is the first line");
+    }
+    return 0;
+}
