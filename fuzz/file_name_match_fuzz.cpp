@@ -1,4 +1,5 @@
-// FileNameMatch in both modes against a slow reference built from QString, for valid UTF-8.
+// FileNameMatch in both modes against a slow reference built from QString, for valid UTF-8,
+// and its search through many lines at once against its rule for one line, for any bytes.
 #include "fuzz/fuzz_support.h"
 #include "lookup/file_name_match.h"
 #include "platform/letter_case.h"
@@ -16,6 +17,30 @@ bool referenceMatches(const QString& lookname, CompareMode mode, QByteArrayView 
     return name == lookname;
 }
 
+// The lines as the line reader gives them: split at LF, one CR before it dropped, and no line
+// after the last LF.
+QByteArrayList linesMatching(const FileNameMatch& match, QByteArrayView text) {
+    QByteArrayList lines = text.toByteArray().split('\n');
+    if (text.isEmpty() || text.endsWith('\n')) {
+        lines.removeLast();
+    }
+    QByteArrayList found;
+    for (QByteArrayView line : lines) {
+        line = line.endsWith('\r') ? line.chopped(1) : line;
+        if (match.matches(line)) {
+            found += line.toByteArray();
+        }
+    }
+    return found;
+}
+
+void checkSearchThroughLines(const QString& lookname, CompareMode mode, QByteArrayView text) {
+    const FileNameMatch match(lookname, mode);
+    QByteArrayList found;
+    match.findIn(text, [&](QByteArrayView line) { found += line.toByteArray(); });
+    fuzzCheck(found == linesMatching(match, text), "a search finds what line by line finds");
+}
+
 }  // namespace
 
 // Input: the clipboard's text, a line end, then an index line.
@@ -27,14 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const QByteArrayView clip = input.first(split);
     const QByteArrayView line = input.sliced(split + 1);
-    if (!clip.isValidUtf8() || !line.isValidUtf8()) {
-        return 0;
-    }
     const QString cliptext = QString::fromUtf8(clip);
     const QString lookname = toLowerSimple(cliptext);
     const CompareMode chosen = compareModeFor(cliptext);
     const CompareMode other =
         chosen == CompareMode::FullName ? CompareMode::BaseName : CompareMode::FullName;
+    for (const CompareMode mode : {chosen, other}) {
+        checkSearchThroughLines(lookname, mode, line);
+    }
+    if (!clip.isValidUtf8() || !line.isValidUtf8()) {
+        return 0;
+    }
     for (const CompareMode mode : {chosen, other}) {
         fuzzCheck(
             FileNameMatch(lookname, mode).matches(line) == referenceMatches(lookname, mode, line),
