@@ -12,7 +12,7 @@ namespace {
 
 // A common base name can match tens of thousands of lines: they are lower-cased into a block
 // that goes out whole, not a write per line.
-constexpr qsizetype outputBlock = 256 * 1024;
+constexpr qsizetype outputBlock = qsizetype{256} * 1024;
 
 }  // namespace
 

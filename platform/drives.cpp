@@ -179,7 +179,7 @@ QString WineDrives::toDrivePath(const QString& hostPath) const {
 }
 
 QString WineDrives::currentFolder() const {
-    const QString working = toDrivePath(QDir::currentPath());
+    QString working = toDrivePath(QDir::currentPath());
     if (!working.isEmpty()) {
         return working;
     }
@@ -188,7 +188,7 @@ QString WineDrives::currentFolder() const {
 }
 
 QString WineDrives::driveCurrentFolder(QChar letter) const {
-    const QString working = currentFolder();
+    QString working = currentFolder();
     if (!working.isEmpty() && working[0].toLower() == letter.toLower()) {
         return working;
     }

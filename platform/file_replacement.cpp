@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr qsizetype chunkSize = 256 * 1024;
+constexpr qsizetype chunkSize = qsizetype{256} * 1024;
 
 bool writeAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {

@@ -15,7 +15,7 @@ namespace {
 // machine the first touch of each mapped page costs more than copying it (80 MB of index took
 // 40 ms mapped against 6 ms read), and a file cut short by another program while mapped would
 // kill this one with SIGBUS.
-constexpr qsizetype chunkSize = 256 * 1024;
+constexpr qsizetype chunkSize = qsizetype{256} * 1024;
 
 qsizetype readSome(int fd, char* into, qsizetype size) {
     ssize_t got;

@@ -10,7 +10,7 @@
 
 // No line the program writes comes near this; a longer one is no line of its files, and
 // skipping it keeps memory bounded whatever a file holds.
-constexpr qsizetype maxLineLength = 1024 * 1024;
+constexpr qsizetype maxLineLength = qsizetype{1024} * 1024;
 
 enum class FileOpen { Opened, Missing, Unreadable };
 
