@@ -82,6 +82,7 @@ std::vector<double> medians(const std::vector<Contender>& contenders, long long 
         }
     }
     std::vector<double> result;
+    result.reserve(times.size());
     for (const std::vector<double>& runTimes : times) {
         result.push_back(medianOf(runTimes));
     }

@@ -55,4 +55,4 @@ bool QuitSignals::received() {
 
 // Its meta-object is compiled here, not with every other class's: the command line, which needs
 // this class, then links without the window's classes and their libraries.
-#include "moc_quit_signals.cpp"
+#include "moc_quit_signals.cpp"  // NOLINT(bugprone-suspicious-include)

@@ -29,7 +29,7 @@ QString dataHome() {
 }
 
 QString privateRuntimeFolder() {
-    const QString runtime = absoluteFolderFrom("XDG_RUNTIME_DIR");
+    QString runtime = absoluteFolderFrom("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
         return runtime;
     }

@@ -17,7 +17,7 @@ private:
 };
 
 QString TextLinesTest::fileHolding(const QByteArray& content) {
-    const QString path = folder.filePath(QStringLiteral("lines"));
+    QString path = folder.filePath(QStringLiteral("lines"));
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(content);
