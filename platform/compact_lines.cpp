@@ -1,6 +1,7 @@
 #include "platform/compact_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,8 +24,8 @@ qsizetype breakAt(QByteArrayView utf8, qsizetype i) {
 
 }  // namespace
 
-void CompactLines::setText(QStringView text) {
-    bytes = text.toUtf8();
+void CompactLines::setText(QByteArray utf8) {
+    bytes = std::move(utf8);
     spans = splitLines(bytes, 0);
     unusedBytes = 0;
 }

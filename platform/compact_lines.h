@@ -18,9 +18,11 @@ struct TextPosition {
 // Unicode line and paragraph separators all end a line, as in a text box.
 class CompactLines {
 public:
-    CompactLines() { setText({}); }
+    CompactLines() { setText(QByteArray()); }
 
-    void setText(QStringView text);
+    // The text in UTF-8, taken over without a copy: a million lines of results then cost
+    // their bytes once.
+    void setText(QByteArray utf8);
     // The whole text, its lines joined by LF.
     QString text() const { return text({}, end()); }
     QString text(TextPosition from, TextPosition to) const;

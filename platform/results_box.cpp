@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -31,7 +32,11 @@ ResultsBox::ResultsBox(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void ResultsBox::setPlainText(const QString& text) {
-    lines.setText(text);
+    setPlainTextUtf8(text.toUtf8());
+}
+
+void ResultsBox::setPlainTextUtf8(QByteArray text) {
+    lines.setText(std::move(text));
     cursor = anchor = {};
     cursorGoalX.reset();
     widest = 0;

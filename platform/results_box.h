@@ -23,6 +23,7 @@ public:
     explicit ResultsBox(QWidget* parent);
 
     void setPlainText(const QString& text);
+    void setPlainTextUtf8(QByteArray text);
     // The text, its lines joined by LF.
     QString toPlainText() const { return lines.text(); }
 
