@@ -7,7 +7,7 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cstring>
+#include <array>
 
 #include "platform/letter_case.h"
 
@@ -27,7 +27,7 @@ Kind kindOfMode(mode_t mode) {
 // d_type answers without a stat for plain entries; links and file systems that leave the
 // type unknown need one. A link is what it points at; a dangling link is neither. Only regular
 // files are files: a FIFO, a socket or a device node is no content and could hang a reader.
-EntryKind kindOf(int folderFd, const dirent* entry) {
+EntryKind kindOf(int folderFd, const dirent64* entry) {
     struct stat info {};
     switch (entry->d_type) {
         case DT_DIR:
@@ -52,6 +52,22 @@ EntryKind kindOf(int folderFd, const dirent* entry) {
     }
 }
 
+// Hands on each entry of an open folder. getdents64 rather than opendir, which would stat the
+// folder and allocate a buffer for each of a library's ten thousand folders. A read that
+// fails ends the listing, as readdir's end would.
+template <typename OnEntry>
+void forEachEntry(int folderFd, OnEntry onEntry) {
+    alignas(dirent64) std::array<char, 32 * 1024> buffer;
+    ssize_t got = 0;
+    while ((got = getdents64(folderFd, buffer.data(), buffer.size())) > 0) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + at);
+            onEntry(*entry);
+            at += entry->d_reclen;
+        }
+    }
+}
+
 // A folder's path and a name in it, one separator between them (a root ends in one already).
 QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name) {
     QByteArray path = folder;
@@ -65,9 +81,22 @@ QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name)
 
 bool isListableName(QByteArrayView name) {
     for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || std::strchr("\\/:*?\"<>|", c) != nullptr) {
-            return false;
+        switch (c) {
+            case '\\':
+            case '/':
+            case ':':
+            case '*':
+            case '?':
+            case '"':
+            case '<':
+            case '>':
+            case '|':
+            case 0x7F:
+                return false;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    return false;
+                }
         }
     }
     // Windows strips a trailing dot or blank, so such a path would name another file.
@@ -87,39 +116,43 @@ std::shared_ptr<const FolderListing> FolderListing::readFolder(qsizetype i) cons
     return readHost(folderHostPath(i), joined(pathUtf8, '\\', folderName(i)));
 }
 
+FolderIdentity FolderListing::identity() const {
+    struct stat self {};
+    if (stat(hostPath.constData(), &self) != 0) {
+        return {};
+    }
+    return {self.st_dev, self.st_ino};
+}
+
 QByteArray FolderListing::folderHostPath(qsizetype i) const {
     return joined(hostPath, '/', folderName(i));
 }
 
 std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& hostPath,
                                                              const QByteArray& drivePathUtf8) {
-    DIR* dir = opendir(hostPath.constData());
-    if (dir == nullptr) {
+    // Non-blocking, as a FIFO put in a folder's place must not hang the open.
+    const int fd = open(hostPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         return nullptr;
     }
     auto listing = std::make_shared<FolderListing>();
     listing->hostPath = hostPath;
     listing->path = QString::fromUtf8(drivePathUtf8);
     listing->pathUtf8 = drivePathUtf8;
-    const int fd = dirfd(dir);
-    struct stat self {};
-    if (fstat(fd, &self) == 0) {
-        listing->self = {self.st_dev, self.st_ino};
-    }
-    while (const dirent* entry = readdir(dir)) {
-        const QByteArrayView name(entry->d_name);
+    forEachEntry(fd, [&](const dirent64& entry) {
+        const QByteArrayView name(entry.d_name);
         if (name == "." || name == ".." || !isListableName(name)) {
-            continue;
+            return;
         }
-        const EntryKind kind = kindOf(fd, entry);
+        const EntryKind kind = kindOf(fd, &entry);
         if (kind.kind == Kind::Neither) {
-            continue;
+            return;
         }
         const Entry e{std::uint32_t(listing->names.size()), std::uint16_t(name.size()), kind.link};
         listing->names.append(name.data(), size_t(name.size()));
         (kind.kind == Kind::Folder ? listing->folders : listing->files).push_back(e);
-    }
-    closedir(dir);
+    });
+    close(fd);
     listing->sortEntries(listing->folders);
     listing->sortEntries(listing->files);
     return listing;

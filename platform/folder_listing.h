@@ -34,7 +34,9 @@ public:
     QByteArray folderHostPath(qsizetype i) const;
     // Whether the i-th subfolder is a symbolic link to a folder.
     bool isFolderLink(qsizetype i) const { return folders[size_t(i)].link; }
-    const FolderIdentity& identity() const { return self; }
+    // Looked up when asked, which only a link to a folder makes the walk do: a stat of every
+    // folder read would cost the scan more than all its links.
+    FolderIdentity identity() const;
 
     const QByteArray& hostFolder() const { return hostPath; }
     const QString& drivePath() const { return path; }
@@ -58,7 +60,6 @@ private:
     void sortEntries(std::vector<Entry>& entries) const;
 
     QByteArray hostPath;
-    FolderIdentity self;
     QString path;
     QByteArray pathUtf8;
     std::string names;  // every name, back to back: one allocation for the whole folder
