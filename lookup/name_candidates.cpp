@@ -2,7 +2,12 @@
 
 #ifdef __x86_64__
 #include <immintrin.h>
+// glibc's header is C: clang, unlike g++, takes no _Bool in C++.
+#ifdef __clang__
+#define _Bool bool
+#endif
 #include <sys/platform/x86.h>
+#undef _Bool
 #endif
 
 namespace {
