@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "platform/letter_case.h"
 
@@ -80,27 +81,30 @@ QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name)
 }  // namespace
 
 bool isListableName(QByteArrayView name) {
-    for (char c : name) {
-        switch (c) {
-            case '\\':
-            case '/':
-            case ':':
-            case '*':
-            case '?':
-            case '"':
-            case '<':
-            case '>':
-            case '|':
-            case 0x7F:
-                return false;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    return false;
-                }
+    // Control characters and what Windows keeps out of names; bytes beyond ASCII are left to
+    // the UTF-8 check.
+    static constexpr std::array<bool, 128> refused = [] {
+        std::array<bool, 128> table{};
+        for (int c = 0; c < 0x20; ++c) {
+            table[size_t(c)] = true;
+        }
+        for (const char c : std::string_view("\\/:*?\"<>|\x7F")) {
+            table[size_t(c)] = true;
+        }
+        return table;
+    }();
+    bool ascii = true;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            ascii = false;
+        } else if (refused[byte]) {
+            return false;
         }
     }
     // Windows strips a trailing dot or blank, so such a path would name another file.
-    return !name.isEmpty() && !name.endsWith('.') && !name.endsWith(' ') && isValidUtf8(name);
+    return !name.isEmpty() && !name.endsWith('.') && !name.endsWith(' ') &&
+           (ascii || isValidUtf8(name));
 }
 
 std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drives,
