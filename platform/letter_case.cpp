@@ -21,7 +21,7 @@ char32_t nextCodePoint(QByteArrayView text, qsizetype& pos) {
     if (lead < 0x80) {
         return lead;
     }
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    const int extra = lead >= 0xF8 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     if (extra == 0 || pos + extra > text.size()) {
         return invalidBase + lead;
     }

@@ -56,6 +56,8 @@ void LetterCaseTest::comparesLowerCased_data() {
     QTest::newRow("encoded surrogate")
         << QByteArray("\xED\xA0\x80") << QByteArray("\xED\xA0\x80") << false;
     QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray("a\xC3") << false;
+    QTest::newRow("a lead byte no sequence has")
+        << QByteArray("\xF8\x90\x90\x80") << QByteArray("\xF0\x90\x90\xA8") << false;
 }
 
 void LetterCaseTest::comparesLowerCased() {
