@@ -9,6 +9,12 @@
 
 namespace {
 
+// The thread that reads from the start takes the folder this many places past the walk's next
+// one: on a warm tree the walk reads its next folders itself while the thread reads the ones
+// after, and the two seldom meet on one folder. Threads started by waits for the disk take the
+// walk's very next folders, which the walk would otherwise wait for.
+constexpr qsizetype firstThreadLead = 4;
+
 // A thread that waits for the disk gives up the processor of its own accord: a read that did
 // so came from a cold disk, while one served from the page cache does not wait. Counted only
 // by the thread itself.
@@ -47,6 +53,11 @@ ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListin
     : maxThreads(threads), window(window), lastLevel(lastLevel), path(size_t(lastLevel) + 1) {
     this->threads.reserve(size_t(maxThreads));
     entered(0, 0, std::move(root));
+    if (maxThreads > 0) {
+        std::lock_guard lock(mutex);
+        this->threads.emplace_back(
+            [this](const std::stop_token& stop) { work(stop, firstThreadLead); });
+    }
 }
 
 ReadAhead::~ReadAhead() {
@@ -115,25 +126,26 @@ void ReadAhead::entered(int level, qsizetype i, std::shared_ptr<const FolderList
 }
 
 // Reads a folder; when that had to wait for the disk, one more thread reads ahead, up to the
-// most: on a warm tree the walk reads alone, for threads would only take the processor from it.
+// most: on a warm tree more threads would only take the processors from the walk.
 std::shared_ptr<const FolderListing> ReadAhead::readFolder(const Read& read) {
     const long waitsBefore = waitsOfThisThread();
     std::shared_ptr<const FolderListing> result = read.folder->readFolder(read.subfolder);
     if (waitsOfThisThread() > waitsBefore) {
         std::lock_guard lock(mutex);
         if (int(threads.size()) < maxThreads) {
-            threads.emplace_back([this](const std::stop_token& stop) { work(stop); });
+            threads.emplace_back([this](const std::stop_token& stop) { work(stop, 0); });
         }
     }
     return result;
 }
 
-void ReadAhead::work(const std::stop_token& stop) {
+void ReadAhead::work(const std::stop_token& stop, qsizetype lead) {
     std::unique_lock lock(mutex);
     while (workToDo.wait(lock, stop, [&] { return !queue.empty() && waiting < window; }) &&
            !stop.stop_requested()) {
-        const std::shared_ptr<Read> read = *queue.begin();
-        queue.erase(queue.begin());
+        const auto at = std::next(queue.begin(), std::min(lead, qsizetype(queue.size()) - 1));
+        const std::shared_ptr<Read> read = *at;
+        queue.erase(at);
         read->state = State::Reading;
         lock.unlock();
         std::shared_ptr<const FolderListing> result = readFolder(*read);

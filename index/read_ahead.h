@@ -18,7 +18,9 @@ class FolderListing;
 // walk's own order, depth first, so that what is read is what the walk needs next; at most
 // `window` reads wait to be taken, so memory stays bounded whatever the tree. A folder the walk
 // enters before any thread has begun it, the walk reads itself; one being read it waits for:
-// no folder is read twice. Links are left to the walk, which knows where it has been.
+// no folder is read twice. One thread reads from the start, so that a warm tree is read on two
+// processors; more start when reads wait for the disk. Links are left to the walk, which knows
+// where it has been.
 class ReadAhead {
 public:
     // Reads the subfolders of `root`, the folder of level 0, down to `lastLevel`, on up to
@@ -45,7 +47,8 @@ private:
                                  const Read* parent, qsizetype i) const;
     void finish(Read& read, std::shared_ptr<const FolderListing> result);
     std::shared_ptr<const FolderListing> readFolder(const Read& read);
-    void work(const std::stop_token& stop);
+    // Reads queued folders, each `lead` places past the first in the walk's order, or the last.
+    void work(const std::stop_token& stop, qsizetype lead);
 
     const int maxThreads;
     const int window;
