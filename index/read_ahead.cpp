@@ -144,8 +144,7 @@ void ReadAhead::work(const std::stop_token& stop, qsizetype lead) {
     while (workToDo.wait(lock, stop, [&] { return !queue.empty() && waiting < window; }) &&
            !stop.stop_requested()) {
         const auto at = std::next(queue.begin(), std::min(lead, qsizetype(queue.size()) - 1));
-        const std::shared_ptr<Read> read = *at;
-        queue.erase(at);
+        const std::shared_ptr<Read> read = std::move(queue.extract(at).value());
         read->state = State::Reading;
         lock.unlock();
         std::shared_ptr<const FolderListing> result = readFolder(*read);

@@ -89,7 +89,7 @@ bool isListableName(QByteArrayView name) {
             table[size_t(c)] = true;
         }
         for (const char c : std::string_view("\\/:*?\"<>|\x7F")) {
-            table[size_t(c)] = true;
+            table[static_cast<unsigned char>(c)] = true;
         }
         return table;
     }();
