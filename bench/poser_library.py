@@ -34,7 +34,7 @@ garden forest cave temple castle tavern street alley market harbor studio loft d
 pose walk run sit stand kneel crouch lean reach wave point dance fight rest sleep
 smile frown grin pout blink wink angry happy sad shy proud
 head neck chest hip thigh shin foot hand arm face eye lip brow lash nail tooth tongue
-skin tan pale freckle scar tattoo makeup gloss matte bump trans spec normal disp
+skin tan pale freckle scar tattoo makeup gloss matte bump trans specular normal disp
 red blue green gold silver black white brown ivory copper ruby jade amber violet
 leather silk lace velvet denim metal wood stone glass bronze marble
 hi lo low high base extra deluxe basic bonus addon morph morphs shape body full
@@ -63,7 +63,7 @@ COMMON_NAMES = {
              "dress.obj", "base.obj", "Figure.rsr", "hair.rsr"],
     "tex": ["skin.jpg", "Skin_bump.jpg", "eyes.jpg", "EyeTrans.jpg", "lashes.jpg",
             "lashesTR.jpg", "hair.jpg", "HairTR.jpg", "teeth.jpg", "nails.jpg", "body.jpg",
-            "face.jpg", "bump.jpg", "trans.jpg", "spec.jpg", "limbs.jpg", "torso.jpg",
+            "face.jpg", "bump.jpg", "trans.jpg", "specular.jpg", "limbs.jpg", "torso.jpg",
             "mouth.jpg", "brows.jpg", "Thumbs.db", "tex.tif", "bump.bmp", "transmap.gif"],
     "other": ["ReadMe.txt", "readme.pdf", "License.txt", "Readme.htm", "install.txt",
               "history.txt", "Manual.pdf", "__init__.py", "ReadMe"],
