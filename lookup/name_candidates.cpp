@@ -12,10 +12,11 @@
 
 namespace {
 
-#ifdef __x86_64__
-
 // With bit 0x20 set, an ASCII letter no longer shows its case.
 constexpr char caseBit = 0x20;
+
+#ifdef __x86_64__
+
 // With these bits set, LF, CR and "." all become one byte: what follows a name at its line's
 // end or before its extension.
 constexpr char nameEndBits = 0x27;
@@ -89,7 +90,7 @@ NameCandidates::NameCandidates(QByteArrayView asciiName)
       last(char(asciiName.back() | caseBit)),
       length(asciiName.size()) {}
 
-qsizetype NameCandidates::next(QByteArrayView text, qsizetype from) const {
+qsizetype NameCandidates::next([[maybe_unused]] QByteArrayView text, qsizetype from) const {
 #ifdef __x86_64__
     // AVX2 halves the time of the search where the processor has it; glibc's tunables can turn
     // it off (GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX2), which the tests do to take the SSE2 way.
