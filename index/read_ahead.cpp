@@ -61,6 +61,10 @@ ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListin
 }
 
 ReadAhead::~ReadAhead() {
+    // Under the lock, so that no thread is started once these are told to stop: one started
+    // while the list is taken down would never be joined, and would wait on what is gone.
+    std::lock_guard lock(mutex);
+    ending = true;
     for (std::jthread& thread : threads) {
         thread.request_stop();  // wakes it; it ends once its current read is done
     }
@@ -132,7 +136,7 @@ std::shared_ptr<const FolderListing> ReadAhead::readFolder(const Read& read) {
     std::shared_ptr<const FolderListing> result = read.folder->readFolder(read.subfolder);
     if (waitsOfThisThread() > waitsBefore) {
         std::lock_guard lock(mutex);
-        if (int(threads.size()) < maxThreads) {
+        if (!ending && int(threads.size()) < maxThreads) {
             threads.emplace_back([this](const std::stop_token& stop) { work(stop, 0); });
         }
     }

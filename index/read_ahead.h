@@ -59,5 +59,6 @@ private:
     std::set<std::shared_ptr<Read>, InWalkOrder> queue;  // the walk's order, next first
     std::vector<std::shared_ptr<Read>> path;             // the walk's folder at each level
     int waiting = 0;                                     // reads done and not yet taken
+    bool ending = false;                                 // no more threads start
     std::vector<std::jthread> threads;                   // last: they end before what they use goes
 };
