@@ -1,9 +1,11 @@
 # The commands of the README. Each installs what is missing first and can run again.
 SHELL := /bin/bash
 BUILD := build
-DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev libxcb1-dev \
+DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev unicode-data doctest-dev libgl-dev libxkbcommon-dev libxcb1-dev \
 	python3 python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
 	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file
+# The cross build for Windows, and Wine to run its tests.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64
 LINT_PACKAGES := clang-format-14 clang-tidy-14
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 # What `make bench` compares the program with, besides find and grep.
@@ -21,7 +23,7 @@ define install
 	fi
 endef
 
-.PHONY: run test deps build package lint test-sanitize fuzz bench
+.PHONY: run test deps build build-windows package lint test-sanitize fuzz bench
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -32,8 +34,9 @@ run: build
 	fi
 	$(BUILD)/quobbin
 
-test: build
+test: build build-windows
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure --timeout 300
 
 # The Debian package, build/quobbin_<version>_amd64.deb.
 package: build
@@ -45,6 +48,13 @@ build: deps
 
 deps:
 	$(call install,$(DEBIAN_PACKAGES))
+
+# What builds for Windows so far, cross-compiled with MinGW-w64; its tests run under Wine.
+WINDOWS_BUILD := build-windows
+build-windows: deps
+	$(call install,$(WINDOWS_PACKAGES))
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake
+	cmake --build $(WINDOWS_BUILD)
 
 # Every benchmark once, each printing a summary line last. Cold figures need root, to empty
 # the page cache.

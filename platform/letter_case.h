@@ -4,13 +4,14 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <string_view>
 
-// Lower-casing maps every code point to its simple lower case, one to one, never the full
-// mapping that can change a text's length ("İ" must not become "i" plus a combining dot, a
-// path Wine could no longer open). ASCII takes a fast path.
+#include "core/text/letter_case.h"
 
-inline char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+// The text rules of core/text/letter_case.h for Qt's texts.
+
+inline std::string_view bytesOf(QByteArrayView bytes) {
+    return {bytes.data(), std::size_t(bytes.size())};
 }
 
 QString toLowerSimple(QStringView text);
@@ -18,16 +19,15 @@ QByteArray toLowerSimpleUtf8(QByteArrayView utf8);
 // The same appended to `text`, with no text of its own made for ASCII.
 void appendLowerSimpleUtf8(QByteArray& text, QByteArrayView utf8);
 
-bool isAscii(QByteArrayView bytes);
-
-// Strict UTF-8: no over-long forms, no surrogates, nothing past U+10FFFF, no cut sequences.
-bool isValidUtf8(QByteArrayView bytes);
-
-// Orders two UTF-8 names by their lower-cased code points; names that differ only in letter
-// case are then ordered by their bytes, so the order is fixed.
-int compareFolded(QByteArrayView a, QByteArrayView b);
-
-// Whether the UTF-8 text, lower-cased, equals `lowered` (UTF-8 already in lower case). Nothing
-// is built: it stops at the first code point that differs, so a million names compare fast.
-// Text that is not valid UTF-8 never equals anything.
-bool lowersTo(QByteArrayView utf8, QByteArrayView lowered);
+inline bool isAscii(QByteArrayView bytes) {
+    return isAscii(bytesOf(bytes));
+}
+inline bool isValidUtf8(QByteArrayView bytes) {
+    return isValidUtf8(bytesOf(bytes));
+}
+inline int compareFolded(QByteArrayView a, QByteArrayView b) {
+    return compareFolded(bytesOf(a), bytesOf(b));
+}
+inline bool lowersTo(QByteArrayView utf8, QByteArrayView lowered) {
+    return lowersTo(bytesOf(utf8), bytesOf(lowered));
+}
