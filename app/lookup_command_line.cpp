@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/command_line.h"
-#include "lookup/file_name_match.h"
 #include "lookup/index_search.h"
 #include "platform/data_files.h"
 #include "platform/letter_case.h"
@@ -19,7 +18,8 @@ constexpr qsizetype outputBlock = qsizetype{256} * 1024;
 int lookUpFromCommandLine(const QString& name, bool countOnly) {
     // The name as the window takes it from its look-up box: the whole text, lower-cased, and a
     // "." anywhere in it asking for the whole file name.
-    const FileNameMatch wanted(toLowerSimple(name), compareModeFor(name));
+    const FileNameMatch wanted(toLowerSimple(name).toStdString(),
+                               compareModeFor(name.toStdString()));
     qsizetype matches = 0;
     QByteArray printed;
     const IndexSearch search =

@@ -7,9 +7,9 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "core/text/text_lines.h"
 #include "platform/data_files.h"
 #include "platform/regular_file.h"
-#include "platform/text_lines.h"
 
 SettingsFile::SettingsFile(const WineDrives& drives) {
     if (const std::optional<ResolvedPath> resolved = drives.resolve(settingsFilePath)) {
@@ -40,11 +40,12 @@ std::optional<QString> SettingsFile::readFirstLine() const {
     if (hostPath.isEmpty()) {
         return std::nullopt;
     }
-    const std::optional<QByteArray> line = ::readFirstLine(hostPath);
+    const std::optional<std::string> line =
+        ::readFirstLine(QFile::encodeName(hostPath).toStdString());
     if (!line) {
         return std::nullopt;
     }
-    return QString::fromUtf8(*line);
+    return QString::fromStdString(*line);
 }
 
 bool SettingsFile::write(const QString& folder) const {

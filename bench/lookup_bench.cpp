@@ -15,9 +15,9 @@
 
 #include "app/form1.h"
 #include "bench/bench_support.h"
-#include "platform/index_lines.h"
+#include "core/lookup/index_lines.h"
+#include "core/text/text_lines.h"
 #include "platform/results_box.h"
-#include "platform/text_lines.h"
 #include "tests/support/test_prefix.h"
 
 namespace {
@@ -43,7 +43,8 @@ bool makeIndex(const QString& indexFile, long long lines) {
 // Names taken from the generated index itself, so they match whatever it holds, and a
 // texture's name that many products use.
 QList<LookupCase> casesFor(const QString& indexFile) {
-    const QString fullName = QString::fromUtf8(fileNamePart(readFirstLine(indexFile).value_or("")));
+    const QString fullName = QString::fromStdString(std::string(
+        fileNamePart(readFirstLine(QFile::encodeName(indexFile).toStdString()).value_or(""))));
     return {{QStringLiteral("full"), fullName},
             {QStringLiteral("base"), fullName.section(u'.', 0, 0)},
             {QStringLiteral("common"), QStringLiteral("skin.jpg")},

@@ -1,7 +1,7 @@
 // FileNameMatch in both modes against a slow reference built from QString, for valid UTF-8,
 // and its search through many lines at once against its rule for one line, for any bytes.
+#include "core/lookup/file_name_match.h"
 #include "fuzz/fuzz_support.h"
-#include "lookup/file_name_match.h"
 #include "platform/letter_case.h"
 
 namespace {
@@ -27,7 +27,7 @@ QByteArrayList linesMatching(const FileNameMatch& match, QByteArrayView text) {
     QByteArrayList found;
     for (QByteArrayView line : lines) {
         line = line.endsWith('\r') ? line.chopped(1) : line;
-        if (match.matches(line)) {
+        if (match.matches(bytesOf(line))) {
             found += line.toByteArray();
         }
     }
@@ -35,9 +35,10 @@ QByteArrayList linesMatching(const FileNameMatch& match, QByteArrayView text) {
 }
 
 void checkSearchThroughLines(const QString& lookname, CompareMode mode, QByteArrayView text) {
-    const FileNameMatch match(lookname, mode);
+    const FileNameMatch match(lookname.toStdString(), mode);
     QByteArrayList found;
-    match.findIn(text, [&](QByteArrayView line) { found += line.toByteArray(); });
+    match.findIn(bytesOf(text),
+                 [&](std::string_view line) { found += QByteArrayView(line).toByteArray(); });
     fuzzCheck(found == linesMatching(match, text), "a search finds what line by line finds");
 }
 
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView line = input.sliced(split + 1);
     const QString cliptext = QString::fromUtf8(clip);
     const QString lookname = toLowerSimple(cliptext);
-    const CompareMode chosen = compareModeFor(cliptext);
+    const CompareMode chosen = compareModeFor(bytesOf(clip));
     const CompareMode other =
         chosen == CompareMode::FullName ? CompareMode::BaseName : CompareMode::FullName;
     for (const CompareMode mode : {chosen, other}) {
@@ -64,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     for (const CompareMode mode : {chosen, other}) {
-        fuzzCheck(
-            FileNameMatch(lookname, mode).matches(line) == referenceMatches(lookname, mode, line),
-            "a match is what the reference finds");
+        fuzzCheck(FileNameMatch(lookname.toStdString(), mode).matches(bytesOf(line)) ==
+                      referenceMatches(lookname, mode, line),
+                  "a match is what the reference finds");
     }
     return 0;
 }

@@ -4,16 +4,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/text/text_lines.h"
 #include "fuzz/fuzz_support.h"
-#include "platform/text_lines.h"
 
 namespace {
 
 constexpr qsizetype readerChunk = qsizetype{256} * 1024;  // what LineReader reads at a time
+constexpr auto longestLine = qsizetype(maxLineLength);
 
 void appendLine(QByteArrayList& lines, QByteArrayView line) {
     line = line.endsWith('\r') ? line.chopped(1) : line;
-    if (line.size() <= maxLineLength) {
+    if (line.size() <= longestLine) {
         lines.append(line.toByteArray());
     }
 }
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView input = inputBytes(data, size);
     QByteArray text;
     if ((data[0] & 3) != 0) {
-        const qsizetype near = (data[0] & 1) != 0 ? readerChunk : maxLineLength;
+        const qsizetype near = (data[0] & 1) != 0 ? readerChunk : longestLine;
         text.fill('x', near - 16 * qsizetype(data[1]));
         if ((data[0] & 4) != 0) {
             text.back() = '\n';
@@ -63,11 +64,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.close();
 
     LineReader reader;
-    fuzzCheck(reader.open(path) == FileOpen::Opened, "the file opens");
+    fuzzCheck(reader.open(QFile::encodeName(path).toStdString()) == FileOpen::Opened,
+              "the file opens");
     QByteArrayList lines;
-    QByteArrayView line;
+    std::string_view line;
     while (reader.readLine(line)) {
-        lines.append(line.toByteArray());
+        lines.append(QByteArrayView(line).toByteArray());
     }
     fuzzCheck(lines == expectedLines(text), "the lines are the text's lines");
     return 0;

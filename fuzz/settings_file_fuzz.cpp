@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "app/settings_file.h"
+#include "core/text/text_lines.h"
 #include "fuzz/fuzz_support.h"
-#include "platform/text_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FuzzPrefix& prefix = fuzzPrefix();
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype lineEnd = input.indexOf('\n');
     QByteArrayView firstLine = lineEnd < 0 ? input : input.first(lineEnd);
     firstLine = firstLine.endsWith('\r') ? firstLine.chopped(1) : firstLine;
-    fuzzCheck(folder.has_value() == (size > 5 && firstLine.size() <= maxLineLength),
+    fuzzCheck(folder.has_value() == (size > 5 && size_t(firstLine.size()) <= maxLineLength),
               "a folder is stored when the file is longer than 5");
     if (folder) {
         fuzzCheck(*folder == QString::fromUtf8(firstLine), "the folder is the first line");

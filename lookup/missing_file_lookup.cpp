@@ -3,7 +3,6 @@
 
 #include "app/form1.h"
 #include "lookup/drive_path_rule.h"
-#include "lookup/file_name_match.h"
 #include "lookup/index_search.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
@@ -27,7 +26,7 @@ void Form1::Text2_Click() {
     Text2->setText(pasted);
     cliptext = pasted;
     lookname = toLowerSimple(Text2->text());
-    const FileNameMatch wanted(lookname, compareModeFor(cliptext));
+    const FileNameMatch wanted(lookname.toStdString(), compareModeFor(cliptext.toStdString()));
 
     // The results box is filled once at the end: laying it out per match would freeze the
     // window when a common base name matches thousands of lines. Held as UTF-8, a million

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
-#include <QStringView>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 
-#include "lookup/name_candidates.h"
+#include "core/lookup/name_candidates.h"
 
 // How a look-up compares the wanted name with the file name of an index line.
 enum class CompareMode {
@@ -16,32 +14,32 @@ enum class CompareMode {
 };
 
 // A "." anywhere in the clipboard's text means the user copied a name with its extension.
-CompareMode compareModeFor(QStringView cliptext);
+CompareMode compareModeFor(std::string_view cliptext);
 
 // The wanted name of one look-up, ready to be compared with a million index lines.
 class FileNameMatch {
 public:
-    // `lookname` is already lower-cased.
-    FileNameMatch(const QString& lookname, CompareMode mode);
+    // `lookname` is UTF-8, already lower-cased.
+    FileNameMatch(std::string lookname, CompareMode mode, VectorWidth width = VectorWidth::Widest);
 
     // Whether the line's file name, lower-cased, equals the wanted name. Only the file-name
     // part of the line is read.
-    bool matches(QByteArrayView indexLine) const;
+    bool matches(std::string_view indexLine) const;
 
     // Hands on, in order, each line of `lines` (as LineReader::readLines gives them) whose file
     // name, lower-cased, equals the wanted name. Only lines that may match are taken out.
-    void findIn(QByteArrayView lines,
-                const std::function<void(QByteArrayView line)>& onMatch) const;
+    void findIn(std::string_view lines,
+                const std::function<void(std::string_view line)>& onMatch) const;
 
 private:
     // Whether the wanted ASCII name stands at `at` as the file name (or base name) of its line.
-    bool standsAt(QByteArrayView lines, qsizetype at) const;
-    qsizetype findFrom(QByteArrayView lines, qsizetype at,
-                       const std::function<void(QByteArrayView line)>& onMatch) const;
+    bool standsAt(std::string_view lines, std::size_t at) const;
+    std::size_t findFrom(std::string_view lines, std::size_t at,
+                         const std::function<void(std::string_view line)>& onMatch) const;
 
-    QByteArray wanted;  // UTF-8, as the index holds names
+    std::string wanted;  // UTF-8, as the index holds names
     CompareMode mode;
-    bool fromLineEnd;  // a full name in ASCII: a line is turned down from its end
+    bool fromLineEnd;  // a full name in ASCII: a line is decided from its end
     // A name in printable ASCII: most lines are passed over many at a time, never split out.
     std::optional<NameCandidates> candidates;
 };

@@ -1,13 +1,7 @@
-#include "lookup/name_candidates.h"
+#include "core/lookup/name_candidates.h"
 
 #ifdef __x86_64__
 #include <immintrin.h>
-// glibc's header is C: clang, unlike g++, takes no _Bool in C++.
-#ifdef __clang__
-#define _Bool bool
-#endif
-#include <sys/platform/x86.h>
-#undef _Bool
 #endif
 
 namespace {
@@ -25,12 +19,12 @@ constexpr char nameEnd = 0x2F;
 struct Shape {
     char first;
     char last;
-    qsizetype length;
+    std::size_t length;
 };
 
 // Each block holds the places `at` to `at` + 15 and needs the bytes up to one past the name's
 // end from its last place; past `end` the caller looks at every place.
-qsizetype nextBySse2(const char* text, qsizetype at, qsizetype end, Shape name) {
+std::size_t nextBySse2(const char* text, std::size_t at, std::size_t end, Shape name) {
     const __m128i caseBits = _mm_set1_epi8(caseBit);
     const __m128i firsts = _mm_set1_epi8(name.first);
     const __m128i lasts = _mm_set1_epi8(name.last);
@@ -47,17 +41,16 @@ qsizetype nextBySse2(const char* text, qsizetype at, qsizetype end, Shape name) 
             _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(heads, caseBits), firsts),
                                         _mm_cmpeq_epi8(_mm_or_si128(tails, caseBits), lasts)),
                           _mm_cmpeq_epi8(_mm_or_si128(afters, endBits), ends));
-        // A byte beyond ASCII has its top bit set, as a place that fits has.
-        const int found = _mm_movemask_epi8(_mm_or_si128(fit, heads));
+        const int found = _mm_movemask_epi8(fit);
         if (found != 0) {
-            return at + __builtin_ctz(unsigned(found));
+            return at + std::size_t(__builtin_ctz(unsigned(found)));
         }
     }
     return at;
 }
 
-__attribute__((target("avx2"))) qsizetype nextByAvx2(const char* text, qsizetype at, qsizetype end,
-                                                     Shape name) {
+__attribute__((target("avx2"))) std::size_t nextByAvx2(const char* text, std::size_t at,
+                                                       std::size_t end, Shape name) {
     const __m256i caseBits = _mm256_set1_epi8(caseBit);
     const __m256i firsts = _mm256_set1_epi8(name.first);
     const __m256i lasts = _mm256_set1_epi8(name.last);
@@ -73,9 +66,9 @@ __attribute__((target("avx2"))) qsizetype nextByAvx2(const char* text, qsizetype
             _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_or_si256(heads, caseBits), firsts),
                              _mm256_cmpeq_epi8(_mm256_or_si256(tails, caseBits), lasts)),
             _mm256_cmpeq_epi8(_mm256_or_si256(afters, endBits), ends));
-        const int found = _mm256_movemask_epi8(_mm256_or_si256(fit, heads));
+        const int found = _mm256_movemask_epi8(fit);
         if (found != 0) {
-            return at + __builtin_ctz(unsigned(found));
+            return at + std::size_t(__builtin_ctz(unsigned(found)));
         }
     }
     return at;
@@ -85,19 +78,24 @@ __attribute__((target("avx2"))) qsizetype nextByAvx2(const char* text, qsizetype
 
 }  // namespace
 
-NameCandidates::NameCandidates(QByteArrayView asciiName)
+NameCandidates::NameCandidates(std::string_view asciiName, [[maybe_unused]] VectorWidth width)
     : first(char(asciiName.front() | caseBit)),
       last(char(asciiName.back() | caseBit)),
-      length(asciiName.size()) {}
-
-qsizetype NameCandidates::next([[maybe_unused]] QByteArrayView text, qsizetype from) const {
+      length(asciiName.size()),
 #ifdef __x86_64__
-    // AVX2 halves the time of the search where the processor has it; glibc's tunables can turn
-    // it off (GLIBC_TUNABLES=glibc.cpu.hwcaps=-AVX2), which the tests do to take the SSE2 way.
-    static const bool hasAvx2 = CPU_FEATURE_ACTIVE(AVX2);
+      // AVX2 halves the time of the search where the processor and the system have it.
+      avx2(width == VectorWidth::Widest && __builtin_cpu_supports("avx2"))
+#else
+      avx2(false)
+#endif
+{
+}
+
+std::size_t NameCandidates::next([[maybe_unused]] std::string_view text, std::size_t from) const {
+#ifdef __x86_64__
     const Shape name{first, last, length};
-    return hasAvx2 ? nextByAvx2(text.constData(), from, text.size(), name)
-                   : nextBySse2(text.constData(), from, text.size(), name);
+    return avx2 ? nextByAvx2(text.data(), from, text.size(), name)
+                : nextBySse2(text.data(), from, text.size(), name);
 #else
     // Without x86's vector units every place is a candidate, and the caller looks at each.
     return from;

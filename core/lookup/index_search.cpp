@@ -1,0 +1,26 @@
+#include "core/lookup/index_search.h"
+
+#include "core/lookup/index_lines.h"
+#include "core/text/text_lines.h"
+
+IndexSearch searchIndexFile(const std::string& hostPath, const FileNameMatch& wanted,
+                            const std::function<void(std::string_view line)>& onMatch) {
+    LineReader index;
+    switch (index.open(hostPath)) {
+        case FileOpen::Missing:
+            return IndexSearch::NoIndex;
+        case FileOpen::Unreadable:
+            return IndexSearch::Unreadable;
+        case FileOpen::Opened:
+            break;
+    }
+    std::string_view lines;
+    while (index.readLines(lines)) {
+        wanted.findIn(lines, [&](std::string_view line) {
+            if (isPathText(line)) {
+                onMatch(line);
+            }
+        });
+    }
+    return IndexSearch::Searched;
+}

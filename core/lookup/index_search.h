@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/lookup/file_name_match.h"
+
+enum class IndexSearch { Searched, NoIndex, Unreadable };
+
+// Reads the index file at `hostPath` from its first line to its last and hands each line whose
+// file name is the wanted one to `onMatch`, in index order. Only lines that can be a path are
+// handed on.
+IndexSearch searchIndexFile(const std::string& hostPath, const FileNameMatch& wanted,
+                            const std::function<void(std::string_view line)>& onMatch);
