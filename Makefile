@@ -23,7 +23,7 @@ define install
 	fi
 endef
 
-.PHONY: run test deps build build-windows package lint test-sanitize fuzz bench
+.PHONY: run test deps build build-windows package lint test-sanitize test-threads fuzz bench
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -86,6 +86,15 @@ test-sanitize: deps
 	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 	cmake --build $(SANITIZE_BUILD)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure --timeout 600 -j2
+
+# The scan's tests under ThreadSanitizer: the read-ahead's threads against the walk. Not in CI:
+# the build takes five minutes here for a second of tests.
+THREAD_BUILD := build-thread-sanitize
+test-threads: deps
+	cmake -S . -B $(THREAD_BUILD) -G Ninja -DQUOBBIN_THREAD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+	cmake --build $(THREAD_BUILD) --target library_scan_test
+	cd $(THREAD_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^library_scan_test$$'
 
 # Each libFuzzer target in fuzz/ for FUZZ_SECONDS, on a copy of its seed corpus in the build
 # folder; the inputs that fail are left in build-fuzz/findings/. Any failure fails the run, once

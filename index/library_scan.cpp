@@ -114,7 +114,7 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
     folderindex[1] = -1;
     std::optional<ReadAhead> readAhead;
     if (readAheadThreads > 0 && Dir10.listing()) {
-        readAhead.emplace(readAheadThreads, readAheadWindow, Dir10.listing(), lastLevel);
+        readAhead.emplace(readAheadThreads, readAheadWindow, Dir10.listing());
     }
     int level = 1;
     while (level > 0) {

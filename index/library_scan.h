@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "index/scan_depth.h"
 #include "platform/drives.h"
 #include "platform/file_replacement.h"
 #include "platform/folder_lists.h"
@@ -54,7 +55,7 @@ public:
     QString lastExtension() const;
 
 private:
-    static constexpr int lastLevel = 8;
+    static constexpr int lastLevel = deepestLevel;
 
     // A row of the level stack: the folder list a level takes its folders from, the folder
     // list it points at the chosen folder (the next level's source) and that folder's files.

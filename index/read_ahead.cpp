@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "index/scan_depth.h"
 #include "platform/folder_listing.h"
 
 namespace {
@@ -31,7 +32,7 @@ struct ReadAhead::Read {
     std::shared_ptr<const FolderListing> folder;  // where it lies
     qsizetype subfolder = 0;
     int level = 0;
-    std::array<std::uint32_t, 9> walkOrder{};  // its subfolder index at each level
+    std::array<std::uint32_t, deepestLevel + 1> walkOrder{};  // its subfolder index at each level
     State state = State::Queued;
     std::shared_ptr<const FolderListing> result;
     std::vector<std::shared_ptr<Read>> subfolders;  // to be read in turn
@@ -48,9 +49,8 @@ bool ReadAhead::InWalkOrder::operator()(const std::shared_ptr<Read>& a,
     return a->level < b->level;
 }
 
-ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root,
-                     int lastLevel)
-    : maxThreads(threads), window(window), lastLevel(lastLevel), path(size_t(lastLevel) + 1) {
+ReadAhead::ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root)
+    : maxThreads(threads), window(window), path(size_t(deepestLevel) + 1) {
     this->threads.reserve(size_t(maxThreads));
     entered(0, 0, std::move(root));
     if (maxThreads > 0) {
@@ -87,7 +87,7 @@ std::shared_ptr<ReadAhead::Read> ReadAhead::readOf(std::shared_ptr<const FolderL
 // Called with the lock held: the result, and its subfolders queued to be read in turn.
 void ReadAhead::finish(Read& read, std::shared_ptr<const FolderListing> result) {
     read.result = std::move(result);
-    if (read.result && read.level < lastLevel) {
+    if (read.result && read.level < deepestLevel) {
         const qsizetype count = read.result->folderCount();
         read.subfolders.resize(size_t(count));
         for (qsizetype i = 0; i < count; ++i) {

@@ -23,9 +23,9 @@ class FolderListing;
 // where it has been.
 class ReadAhead {
 public:
-    // Reads the subfolders of `root`, the folder of level 0, down to `lastLevel`, on up to
-    // `threads` threads.
-    ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root, int lastLevel);
+    // Reads the subfolders of `root`, the folder of level 0, down to the scan's deepest level,
+    // on up to `threads` threads.
+    ReadAhead(int threads, int window, std::shared_ptr<const FolderListing> root);
     ~ReadAhead();  // ends the threads once their current read is done
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -52,7 +52,6 @@ private:
 
     const int maxThreads;
     const int window;
-    const int lastLevel;
     std::mutex mutex;
     std::condition_variable_any workToDo;
     std::condition_variable readDone;
