@@ -111,7 +111,7 @@ bool Form1::Form_Load() {
     // From here on a step that fails is skipped and the next one runs, silently.
     makeDataFolder(drives);
     // Empty unless the settings file holds a folder, whether or not that folder exists.
-    PoserDir = SettingsFile(drives).storedFolder().value_or(QString());
+    PoserDir = QString::fromStdString(settingsFileOf(drives).storedFolder().value_or(""));
     for (QPushButton* number : numberButtons()) {
         number->setVisible(false);
     }

@@ -67,7 +67,8 @@ int updateFromCommandLine() {
     QuitSignals quitSignals;
     const WineDrives drives = WineDrives::fromEnvironment();
     makeDataFolder(drives);
-    const QString poserDir = SettingsFile(drives).storedFolder().value_or(QString());
+    const QString poserDir =
+        QString::fromStdString(settingsFileOf(drives).storedFolder().value_or(""));
     if (poserDir.isEmpty()) {
         return complain(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
     }

@@ -1,5 +1,6 @@
 #include "index/library_scan.h"
 
+#include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <optional>
@@ -95,7 +96,10 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
         return FileReplacement::Start::Failed;
     }
     FileReplacement::Start started;
-    while ((started = index.start(indexFile->hostPath)) == FileReplacement::Start::Busy) {
+    const std::string hostPath = QFile::encodeName(indexFile->hostPath).toStdString();
+    while ((started = index.start(hostPath, FileReplacement::Writers::OneAtATime,
+                                  FileReplacement::Over::RegularFileOnly)) ==
+           FileReplacement::Start::Busy) {
         waiting = true;
         if (!betweenSteps()) {
             break;
@@ -200,7 +204,7 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
         extension.assign(fileExtension.data(), size_t(fileExtension.size()));
         extensionFound = true;
         if (isIndexedExtension(fileExtension)) {
-            index.writeLine(fullname);
+            index.writeLine(bytesOf(fullname));
             ++lineCount;
         }
     }

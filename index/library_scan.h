@@ -8,8 +8,8 @@
 
 #include "index/scan_depth.h"
 #include "platform/drives.h"
-#include "platform/file_replacement.h"
 #include "platform/folder_lists.h"
+#include "system/file_replacement.h"
 
 class ReadAhead;
 

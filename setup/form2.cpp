@@ -44,8 +44,8 @@ void Form2::Form_Load() {
     nl = QStringLiteral("\r\n");
     // A stored folder that is gone, or on a drive that is not ready, leaves the list at the
     // current folder, where a user can still open Poser's folder.
-    if (const std::optional<QString> stored = SettingsFile(form1->drives).storedFolder()) {
-        Dir1->setPath(*stored);
+    if (const std::optional<std::string> stored = settingsFileOf(form1->drives).storedFolder()) {
+        Dir1->setPath(QString::fromStdString(*stored));
     }
 }
 
@@ -64,8 +64,8 @@ void Form2::Command1_Click() {
                            QStringLiteral("Please OPEN your Poser Directory to continue."));
         return;
     }
-    const SettingsFile settings(form1->drives);
-    const std::optional<qint64> length = settings.ensureAndMeasure();
+    const SettingsFile settings = settingsFileOf(form1->drives);
+    const std::optional<std::uint64_t> length = settings.ensureAndMeasure();
     const QString notStored = QStringLiteral("The settings file ") + settingsFilePath +
                               QStringLiteral(" cannot be written.") + nl +
                               QStringLiteral("Your Poser folder was not set.");
@@ -79,7 +79,7 @@ void Form2::Command1_Click() {
         return;
     }
     // `PoserDir` changes only together with the stored file.
-    if (!settings.write(P)) {
+    if (!settings.write(P.toStdString())) {
         MsgBoxOk(this, notStored);
         return;
     }

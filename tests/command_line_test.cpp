@@ -1,7 +1,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
-#include "platform/file_replacement.h"
+#include "system/file_replacement.h"
 #include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/quobbin_process.h"
@@ -116,7 +116,10 @@ void CommandLineTest::showsProgressOnATerminalOnly() {
     prefix.writeFile("ol/zz", poser);
     prefix.writeFile("ol/oz", "C:\\Old\\x.obj\r\n");
     FileReplacement another;
-    QCOMPARE(another.start(prefix.driveC() + "/ol/oz"), FileReplacement::Start::Started);
+    QCOMPARE(
+        another.start((prefix.driveC() + "/ol/oz").toStdString(),
+                      FileReplacement::Writers::OneAtATime, FileReplacement::Over::RegularFileOnly),
+        FileReplacement::Start::Started);
     QProcess program;
     startQuobbin(program, {"--update"}, terminal);
     QTest::qWait(500);

@@ -9,7 +9,9 @@
 namespace {
 
 QString storedFolderOr(const QString& none) {
-    return SettingsFile(WineDrives::fromEnvironment()).storedFolder().value_or(none);
+    const std::optional<std::string> folder =
+        settingsFileOf(WineDrives::fromEnvironment()).storedFolder();
+    return folder ? QString::fromStdString(*folder) : none;
 }
 
 }  // namespace
@@ -18,39 +20,10 @@ class SettingsFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void storedFolder_data();
-    void storedFolder();
     void whatStandsInItsPlace_data();
     void whatStandsInItsPlace();
     void writeLeavesExactlyTheNewLine();
 };
-
-void SettingsFileTest::storedFolder_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("folder");
-
-    QTest::newRow("empty: no folder") << QByteArray() << "(none)";
-    QTest::newRow("5 bytes: no folder") << QByteArray("c:\\\r\n") << "(none)";
-    QTest::newRow("6 bytes: a folder") << QByteArray("c:\\p\r\n") << "c:\\p";
-    QTest::newRow("first line only") << QByteArray("C:\\Poser\r\nC:\\Other\r\n") << "C:\\Poser";
-    QTest::newRow("LF-only line end; a trailing blank is part of the name")
-        << QByteArray("C:\\Poser 5 \n") << "C:\\Poser 5 ";
-    QTest::newRow("no line end") << QByteArray("C:\\Poser") << "C:\\Poser";
-    QTest::newRow("short first line, long file") << QByteArray("x\r\nmore than five") << "x";
-    QTest::newRow("UTF-8 names") << QByteArray("C:\\Pos\xC3\xA9r\r\n") << "C:\\Pos\u00E9r";
-    QTest::newRow("binary bytes never crash") << QByteArray("\xFF\xFE\0\x01\x80zz\r\n", 9)
-                                              << QString::fromUtf8("\xFF\xFE\0\x01\x80zz", 7);
-    QTest::newRow("a first line past the longest line: no folder")
-        << QByteArray(3 << 20, 'p') << "(none)";
-}
-
-void SettingsFileTest::storedFolder() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, folder);
-    TestPrefix prefix;
-    prefix.writeFile(QStringLiteral("ol/zz"), content);
-    QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
-}
 
 void SettingsFileTest::whatStandsInItsPlace_data() {
     QTest::addColumn<QString>("place");
@@ -85,16 +58,16 @@ void SettingsFileTest::whatStandsInItsPlace() {
             QSKIP(ScopedMount::cannotMount);
         }
     }
-    const SettingsFile settings(WineDrives::fromEnvironment());
+    const SettingsFile settings = settingsFileOf(WineDrives::fromEnvironment());
     QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
     QCOMPARE(settings.ensureAndMeasure().has_value(), measured);
-    QCOMPARE(settings.write(QStringLiteral("C:\\Poser 6")), writable);
+    QCOMPARE(settings.write("C:\\Poser 6"), writable);
 }
 
 void SettingsFileTest::writeLeavesExactlyTheNewLine() {
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("ol/zz"), "C:\\A much longer old Poser folder\r\nold\r\n");
-    QVERIFY(SettingsFile(WineDrives::fromEnvironment()).write(QStringLiteral("C:\\Poser")));
+    QVERIFY(settingsFileOf(WineDrives::fromEnvironment()).write("C:\\Poser"));
     QCOMPARE(prefix.readFile(QStringLiteral("ol/zz")), QByteArray("C:\\Poser\r\n"));
 }
 

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "platform/click_text_box.h"
-#include "platform/file_replacement.h"
 #include "platform/quit_signals.h"
+#include "system/file_replacement.h"
 #include "tests/support/during_scan.h"
 #include "tests/support/loaded_form.h"
 #include "tests/support/message_boxes.h"
@@ -122,7 +122,9 @@ void UpdateCommandTest::update() {
     }
     FileReplacement otherUpdate;
     if (fault == QStringLiteral("another Update")) {
-        QCOMPARE(otherUpdate.start(oz), FileReplacement::Start::Started);
+        QCOMPARE(otherUpdate.start(oz.toStdString(), FileReplacement::Writers::OneAtATime,
+                                   FileReplacement::Over::RegularFileOnly),
+                 FileReplacement::Start::Started);
     }
     QuitSignals quitSignals;
     form.PoserDir = poserDir;

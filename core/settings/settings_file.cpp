@@ -1,0 +1,42 @@
+#include "core/settings/settings_file.h"
+
+#include "core/text/text_lines.h"
+#include "system/file_replacement.h"
+#include "system/readable_file.h"
+
+std::optional<std::uint64_t> SettingsFile::ensureAndMeasure() const {
+    if (hostPath.empty()) {
+        return std::nullopt;
+    }
+    ReadableFile file;
+    if (file.open(hostPath, ReadableFile::IfMissing::MakeEmpty) != ReadableFile::Open::Opened) {
+        return std::nullopt;
+    }
+    return file.size();
+}
+
+std::optional<std::string> SettingsFile::readFirstLine() const {
+    if (hostPath.empty()) {
+        return std::nullopt;
+    }
+    return ::readFirstLine(hostPath);
+}
+
+bool SettingsFile::write(std::string_view folder) const {
+    FileReplacement file;
+    if (hostPath.empty() ||
+        file.start(hostPath, FileReplacement::Writers::Any, FileReplacement::Over::AnyFile) !=
+            FileReplacement::Start::Started) {
+        return false;
+    }
+    file.writeLine(folder);
+    return file.commit();
+}
+
+std::optional<std::string> SettingsFile::storedFolder() const {
+    const std::optional<std::uint64_t> length = ensureAndMeasure();
+    if (!length || !holdsFolder(*length)) {
+        return std::nullopt;
+    }
+    return readFirstLine();
+}
