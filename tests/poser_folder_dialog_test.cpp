@@ -89,6 +89,8 @@ private slots:
         const QByteArray old = "C:\\Old Poser\r\nanother line\r\n";
         const QByteArray poser5 = "C:\\Poser 5\r\n";
         const QStringList alreadySet{"Poser is already SET.\r\nDo you want to Overwrite it?"};
+        const QStringList notStored{
+            "The settings file c:\\ol\\zz cannot be written.\r\nYour Poser folder was not set."};
         QTest::newRow("the first store asks nothing")
             << QByteArray() << "open Poser 5, Set Poser" << Answers{} << QStringList{} << poser5
             << "C:\\Poser 5";
@@ -109,11 +111,9 @@ private slots:
             << QStringList{"ERROR: Poser Directory not found.\r\n"
                            "Please OPEN your Poser Directory to continue."}
             << old << "C:\\";
-        QTest::newRow("the settings file cannot be written: nothing changes")
-            << QByteArray() << "c:\\ol read-only, open Poser 5, Set Poser" << Answers{}
-            << QStringList{"The settings file c:\\ol\\zz cannot be written.\r\n"
-                           "Your Poser folder was not set."}
-            << QByteArray() << "C:\\Poser 5";
+        QTest::newRow("on a read-only disk, read but not written: nothing changes")
+            << old << "c:\\ol read-only, open Poser 5, Set Poser" << Answers{QMessageBox::Yes}
+            << alreadySet + notStored << old << "C:\\Poser 5";
         QTest::newRow("a stored folder that is gone: the current folder")
             << QByteArray("C:\\Poser 4\r\n") << "" << Answers{} << QStringList{}
             << QByteArray("C:\\Poser 4\r\n") << "C:\\";
