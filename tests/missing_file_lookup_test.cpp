@@ -1,5 +1,4 @@
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include "app/form1.h"

@@ -21,7 +21,6 @@ private slots:
     void storedFolder();
     void whatStandsInItsPlace_data();
     void whatStandsInItsPlace();
-    void writeLeavesExactlyTheNewLine();
 };
 
 void SettingsFileTest::storedFolder_data() {
@@ -80,13 +79,6 @@ void SettingsFileTest::whatStandsInItsPlace() {
     QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
     QCOMPARE(settings.ensureAndMeasure().has_value(), measured);
     QCOMPARE(settings.write(QStringLiteral("C:\\Poser 6")), writable);
-}
-
-void SettingsFileTest::writeLeavesExactlyTheNewLine() {
-    TestPrefix prefix;
-    prefix.writeFile(QStringLiteral("ol/zz"), "C:\\A much longer old Poser folder\r\nold\r\n");
-    QVERIFY(SettingsFile(WineDrives::fromEnvironment()).write(QStringLiteral("C:\\Poser")));
-    QCOMPARE(prefix.readFile(QStringLiteral("ol/zz")), QByteArray("C:\\Poser\r\n"));
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)
