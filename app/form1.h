@@ -98,6 +98,7 @@ private:
 
     LibraryScan scan;
     std::chrono::steady_clock::time_point nextYield;
+    bool waitShown = false;  // the caption says the scan waits for another Update
 
     // The last look-up's matches: their count and the first five, lower-cased (lookup/).
     qsizetype hits = 0;

@@ -10,6 +10,7 @@
 namespace {
 
 const QString workingCaption = QStringLiteral("Poser Quobbin  -  Working...");
+const QString waitingCaption = QStringLiteral("Poser Quobbin  -  Waiting for another Update...");
 const QString pleaseSet = QStringLiteral("Please SET the Poser Directory you wish to use.");
 
 // How long pending events may wait while a scan lets them run: less than a frame, so a click or
@@ -65,6 +66,7 @@ void Form1::PrepareScan() {
 
 ScanOutcome Form1::ScanLibrary() {
     nextYield = {};  // the first step of a walk with "Multi-task" ticked lets events run
+    waitShown = false;
     const ScanOutcome outcome = scan.ScanLibrary([this] { return letEventsRun(); });
     publishLastExtension();
     return outcome;
@@ -79,20 +81,28 @@ void Form1::publishLastExtension() {
 }
 
 // While "Multi-task" is ticked, pending events run at most every few milliseconds; the box is
-// read afresh at every step. False when the program is ending.
+// read afresh at every step. While another Update holds the index they run at every retry
+// whatever the box says: that wait lasts as long as the other Update, and the window must not
+// freeze for it. False when the program is ending.
 bool Form1::letEventsRun() {
     if (QuitSignals::received()) {
         return false;
     }
-    if (!Check1->isChecked()) {
-        return true;
+    if (scan.isWaiting() != waitShown) {
+        waitShown = scan.isWaiting();
+        setWindowTitle(waitShown ? waitingCaption : workingCaption);
     }
-    const auto now = std::chrono::steady_clock::now();
-    if (now < nextYield) {
-        return true;
+    if (!waitShown) {
+        if (!Check1->isChecked()) {
+            return true;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now < nextYield) {
+            return true;
+        }
+        nextYield = now + yieldInterval;
     }
     publishLastExtension();
     QCoreApplication::processEvents();
-    nextYield = now + yieldInterval;
     return !ending;
 }

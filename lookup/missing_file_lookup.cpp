@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 #include "app/form1.h"
@@ -11,6 +12,18 @@
 #include "platform/message_box.h"
 #include "platform/results_box.h"
 
+namespace {
+
+// The look-up box holds one line: many programs copy a name with a line end after it, LF or
+// CR LF (or a lone CR).
+QString firstLine(const QString& text) {
+    const auto lineEnd =
+        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+    return text.first(lineEnd - text.cbegin());
+}
+
+}  // namespace
+
 void Form1::Text2_Click() {
     const std::array<QString*, 5> storedHits = storedPaths();
     const std::array<QPushButton*, 5> numberButton = numberButtons();
@@ -21,8 +34,9 @@ void Form1::Text2_Click() {
         hit->clear();
     }
     // One read of the clipboard serves both steps that take its text: a clipboard owner that
-    // does not answer then holds the window up once, not twice.
-    const QString pasted = clipboardText();
+    // does not answer then holds the window up once, not twice. What follows a line end
+    // decides nothing, the comparison mode included.
+    const QString pasted = firstLine(clipboardText());
     Text2->setText(pasted);
     cliptext = pasted;
     lookname = toLowerSimple(Text2->text());

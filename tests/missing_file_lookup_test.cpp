@@ -77,8 +77,12 @@ void MissingFileLookupTest::lookUp_data() {
         {"c:\\b\\x.obj"}, oneMatch);
     row("an over-long form of g is no g", "C:\\A\\fi\xC1\xA7ure.obj\r\n", "figure.obj");
     row("a line with a NUL is never sent", QByteArray("C:\\A\0\\x.obj\r\n", 13), "x.obj");
-    row("10 MB of clipboard text with a line break and a NUL", figures,
-        QStringLiteral("figure.obj\r\n") + QChar(0) + QString(10 << 20, u'x'));
+    row("10 MB of clipboard text with a NUL, then a line end", figures,
+        QStringLiteral("figure.obj") + QChar(0) + QString(10 << 20, u'x') + "\r\n");
+    row("LF ends the name", figures, "Figure.OBJ\n", {"c:\\geo\\figure.obj"}, oneMatch);
+    row("a lone CR ends it", figures, "Figure.OBJ\rx", {"c:\\geo\\figure.obj"}, oneMatch);
+    row("CR LF ends it: what follows makes no full name", "C:\\A\\fig.cr2", "fig\r\nx.y",
+        {"c:\\a\\fig.cr2"}, oneMatch);
 }
 
 void MissingFileLookupTest::lookUp() {
@@ -112,19 +116,20 @@ void MissingFileLookupTest::lookUp() {
         buttons += button->isVisibleTo(&form) ? button->text() : QString();
     }
     QCOMPARE(buttons, listed.size() > 1 ? QStringLiteral("12345").left(listed.size()) : QString());
+    const QString name = clipboard.section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0);
     const QString noMatch =
-        clipboard.left(form.Text2->maxLength()) +
+        name.left(form.Text2->maxLength()) +
         " does not exist:  Was deleted or not installed.\r\n"
         "If this is a missing file from a newly install model, please update Quobbin again.";
     QCOMPARE(answerer.texts(), listed.isEmpty() ? QStringList{noMatch} : QStringList());
-    QCOMPARE(form.Text2->text(), listed.isEmpty() ? QString() : clipboard);
+    QCOMPARE(form.Text2->text(), listed.isEmpty() ? QString() : name);
 
     // The command line prints what the window lists, or only how many; a program's argument
     // cannot be 10 MB long.
-    if (clipboard.size() < 100000) {
+    if (name.size() < 100000) {
         const QString printed = listed.isEmpty() ? QString() : listed.join('\n') + '\n';
-        QCOMPARE(runQuobbin({"--lookup", clipboard}).out, printed);
-        QCOMPARE(runQuobbin({"--lookup", clipboard, "--count"}).out,
+        QCOMPARE(runQuobbin({"--lookup", name}).out, printed);
+        QCOMPARE(runQuobbin({"--lookup", name, "--count"}).out,
                  QString::number(listed.size()) + '\n');
     }
 }

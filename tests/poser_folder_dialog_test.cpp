@@ -11,6 +11,7 @@
 #include "setup/form2.h"
 #include "setup/poser_folder_name.h"
 #include "tests/support/message_boxes.h"
+#include "tests/support/scoped_mount.h"
 #include "tests/support/test_prefix.h"
 
 using Answers = QList<QMessageBox::StandardButton>;
@@ -88,6 +89,8 @@ private slots:
         const QByteArray old = "C:\\Old Poser\r\nanother line\r\n";
         const QByteArray poser5 = "C:\\Poser 5\r\n";
         const QStringList alreadySet{"Poser is already SET.\r\nDo you want to Overwrite it?"};
+        const QStringList notStored{
+            "The settings file c:\\ol\\zz cannot be written.\r\nYour Poser folder was not set."};
         QTest::newRow("the first store asks nothing")
             << QByteArray() << "open Poser 5, Set Poser" << Answers{} << QStringList{} << poser5
             << "C:\\Poser 5";
@@ -108,11 +111,9 @@ private slots:
             << QStringList{"ERROR: Poser Directory not found.\r\n"
                            "Please OPEN your Poser Directory to continue."}
             << old << "C:\\";
-        QTest::newRow("the settings file cannot be written: nothing changes")
-            << QByteArray() << "c:\\ol is a file, open Poser 5, Set Poser" << Answers{}
-            << QStringList{"The settings file c:\\ol\\zz cannot be written.\r\n"
-                           "Your Poser folder was not set."}
-            << QByteArray() << "C:\\Poser 5";
+        QTest::newRow("on a read-only disk, read but not written: nothing changes")
+            << old << "c:\\ol read-only, open Poser 5, Set Poser" << Answers{QMessageBox::Yes}
+            << alreadySet + notStored << old << "C:\\Poser 5";
         QTest::newRow("a stored folder that is gone: the current folder")
             << QByteArray("C:\\Poser 4\r\n") << "" << Answers{} << QStringList{}
             << QByteArray("C:\\Poser 4\r\n") << "C:\\";
@@ -148,6 +149,7 @@ private slots:
         QPointer<Form2> dialog = program.pressSet();
 
         MessageBoxAnswerer answerer(answers);
+        std::optional<ScopedMount> readOnlyDisk;
         for (const QString& step : steps.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
             const QString named = step.section(u' ', 1);
             if (step.startsWith(QStringLiteral("open "))) {
@@ -173,9 +175,13 @@ private slots:
                 QVERIFY(QDir(program.prefix.driveC() + QStringLiteral("/Poser 5/Textures"))
                             .removeRecursively());
             } else {
-                QCOMPARE(step, QStringLiteral("c:\\ol is a file"));
-                QVERIFY(QDir(program.prefix.driveC() + QStringLiteral("/ol")).removeRecursively());
-                program.prefix.writeFile(QStringLiteral("ol"), "not a folder");
+                // A read-only disk: permission bits do not stop root.
+                QCOMPARE(step, QStringLiteral("c:\\ol read-only"));
+                readOnlyDisk.emplace(program.prefix.driveC() + QStringLiteral("/ol"), "size=64k");
+                program.prefix.writeFile(QStringLiteral("ol/zz"), stored);
+                if (!readOnlyDisk->mounted() || !readOnlyDisk->makeReadOnly()) {
+                    QSKIP(ScopedMount::cannotMount);
+                }
             }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }

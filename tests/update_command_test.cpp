@@ -20,6 +20,7 @@ namespace {
 const QString question = QStringLiteral("Do you want to UPDATE your Poser Files?");
 const QString startCaption = QStringLiteral("Poser Quobbin  8.00");
 const QString working = QStringLiteral("Poser Quobbin  -  Working...");
+const QString waiting = QStringLiteral("Poser Quobbin  -  Waiting for another Update...");
 const QByteArray oldIndex = "C:\\Old\\a line longer than the new index.obj\r\n";
 const QByteArray newIndex = "C:\\Poser\\Runtime\\x.obj\r\n";
 const QString notWritten = "ERROR: \r\n\r\nIndex file could not be written!\r\nc:\\ol\\oz";
@@ -76,10 +77,12 @@ void UpdateCommandTest::update_data() {
         << "disk full" << poser << notWritten << startCaption << oldIndex;
     QTest::newRow("what a killed Update left is cleaned up")
         << "oz.new|" << poser << QString() << "Poser Quobbin" << newIndex;
-    QTest::newRow("another Update runs: this one waits for it")
-        << "another Update" << poser << QString() << "Poser Quobbin" << newIndex;
-    QTest::newRow("closed during the scan: the old index stays")
-        << "close box" << poser << QString() << working << oldIndex;
+    QTest::newRow("another Update runs, Multi-task unticked: events run while this one waits")
+        << "another Update, unticked" << poser << QString() << "Poser Quobbin" << newIndex;
+    QTest::newRow("closed while waiting for another Update: at once, the old index kept")
+        << "another Update, unticked, close box" << poser << QString() << waiting << oldIndex;
+    QTest::newRow("waiting, then working, then the close box")
+        << "another Update, then the close box" << poser << QString() << working << oldIndex;
     QTest::newRow("a TERM signal during the scan: the old index stays")
         << "TERM" << poser << QString() << working << oldIndex;
 }
@@ -121,18 +124,19 @@ void UpdateCommandTest::update() {
         prefix.makeTree(QStringLiteral("ol"), {fault});
     }
     FileReplacement otherUpdate;
-    if (fault == QStringLiteral("another Update")) {
+    if (fault.startsWith(QStringLiteral("another Update"))) {
         QCOMPARE(otherUpdate.start(oz.toStdString(), FileReplacement::Writers::OneAtATime,
                                    FileReplacement::Over::RegularFileOnly),
                  FileReplacement::Start::Started);
     }
     QuitSignals quitSignals;
     form.PoserDir = poserDir;
-    form.Check1->setChecked(true);
+    form.Check1->setChecked(!fault.contains(QStringLiteral("unticked")));
     DuringScan eachYield(form, [&](int) {
-        if (fault == QStringLiteral("another Update")) {
+        const bool closedWaiting = fault == QStringLiteral("another Update, unticked, close box");
+        if (form.windowTitle() == waiting && !closedWaiting) {
             otherUpdate.abandon();
-        } else if (fault == QStringLiteral("close box")) {
+        } else if (fault.endsWith(QStringLiteral("close box"))) {
             form.close();
         } else if (fault == QStringLiteral("TERM")) {
             std::raise(SIGTERM);
@@ -149,10 +153,12 @@ void UpdateCommandTest::update() {
         QCOMPARE(box.buttons, (box.text == question ? QList{QMessageBox::Yes, QMessageBox::No}
                                                     : QList{QMessageBox::Ok}));
     }
-    QCOMPARE(stateOf(form), caption == working ? caption : caption + " | Set | Update");
+    QCOMPARE(stateOf(form),
+             caption.endsWith(QStringLiteral("...")) ? caption : caption + " | Set | Update");
     if (index != "(device)") {
         QCOMPARE(prefix.readFile(QStringLiteral("ol/oz")), index);
     }
+    otherUpdate.abandon();
     QVERIFY(!QFileInfo::exists(oz + QStringLiteral(".new")));
 }
 

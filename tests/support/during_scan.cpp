@@ -1,5 +1,6 @@
 #include "tests/support/during_scan.h"
 
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
@@ -9,7 +10,7 @@ DuringScan::DuringScan(const Form1& form, std::function<void(int yield)> action)
     : poll(new QTimer) {
     // A zero timer fires once in every round of events, the walk's yields among them.
     QObject::connect(poll, &QTimer::timeout, [this, &form, action = std::move(action)] {
-        if (form.windowTitle().endsWith(QStringLiteral("Working..."))) {
+        if (!form.Command5->isEnabled()) {  // an Update is busy
             action(++count);
         }
     });

@@ -5,9 +5,9 @@
 class Form1;
 class QTimer;
 
-// Runs an action each time a walk with "Multi-task" ticked lets pending events run, as any
-// other handler of the main window would run then (the window shows it is busy). The action
-// gets the yield's number, from 1.
+// Runs an action each time a busy Update lets pending events run (a walk with "Multi-task"
+// ticked, or a wait for another Update), as any other handler of the main window would run
+// then. The action gets the yield's number, from 1.
 class DuringScan {
 public:
     DuringScan(const Form1& form, std::function<void(int yield)> action);
