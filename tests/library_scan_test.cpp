@@ -109,6 +109,9 @@ void LibraryScanTest::writesTheIndex_data() {
     QTest::newRow("nor links to a folder on the walk's path; other links are")
         << QStringList{"X/x.obj", "X/toY -> ../Y", "Y/y.obj", "Y/toX -> ../X"}
         << QStringList{"X/x.obj", "X/toY/y.obj", "Y/y.obj", "Y/toX/x.obj"};
+    QTest::newRow("a link to a folder whose name starts its holder's, and all below it")
+        << QStringList{"Char/S/s.obj", "Character/toChar -> ../Char"}
+        << QStringList{"Char/S/s.obj", "Character/toChar/S/s.obj"};
 }
 
 void LibraryScanTest::writesTheIndex() {
