@@ -78,6 +78,35 @@ QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name)
     return path.append(name);
 }
 
+// Windows opens a device rather than a file for a name whose base (up to its first dot,
+// trailing blanks dropped) is a device's, whatever follows: CON, PRN, AUX, NUL, COM1 to COM9,
+// LPT1 to LPT9, CONIN$, CONOUT$, letter case ignored. Most names differ in their first letter.
+bool isDeviceName(QByteArrayView name) {
+    static constexpr std::string_view firstLetters = "cpanlCPANL";
+    if (name.isEmpty() || firstLetters.find(name.front()) == std::string_view::npos) {
+        return false;
+    }
+    qsizetype length = name.indexOf('.');
+    length = length < 0 ? name.size() : length;
+    while (length > 0 && name[length - 1] == ' ') {
+        --length;
+    }
+    static constexpr qsizetype longest = 7;
+    if (length < 3 || length > longest) {
+        return false;
+    }
+    std::array<char, longest> lowered{};
+    for (qsizetype i = 0; i < length; ++i) {
+        lowered[size_t(i)] = asciiLower(name[i]);
+    }
+    const std::string_view base(lowered.data(), size_t(length));
+    if (length == 4 && (base.starts_with("com") || base.starts_with("lpt"))) {
+        return base[3] >= '1' && base[3] <= '9';
+    }
+    static constexpr std::string_view devices[] = {"con", "prn", "aux", "nul", "conin$", "conout$"};
+    return std::find(std::begin(devices), std::end(devices), base) != std::end(devices);
+}
+
 }  // namespace
 
 bool isListableName(QByteArrayView name) {
@@ -104,7 +133,7 @@ bool isListableName(QByteArrayView name) {
     }
     // Windows strips a trailing dot or blank, so such a path would name another file.
     return !name.isEmpty() && !name.endsWith('.') && !name.endsWith(' ') &&
-           (ascii || isValidUtf8(name));
+           (ascii || isValidUtf8(name)) && !isDeviceName(name);
 }
 
 std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drives,

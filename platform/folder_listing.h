@@ -68,5 +68,6 @@ private:
 };
 
 // Whether a name can stand in a Windows path: no \ / : * ? " < > | and no control character,
-// and valid UTF-8. Other names cannot be given to Poser and are never listed.
+// valid UTF-8, and no device's name (aux.obj opens the device AUX). Other names cannot be
+// given to Poser and are never listed.
 bool isListableName(QByteArrayView name);
