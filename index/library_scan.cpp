@@ -8,7 +8,6 @@
 #include "index/folder_loops.h"
 #include "index/read_ahead.h"
 #include "platform/data_files.h"
-#include "platform/letter_case.h"
 
 namespace {
 
@@ -18,24 +17,7 @@ constexpr int readAheadWindow = 256;
 // How long a scan waits before it asks again whether another Update has ended.
 constexpr auto busyRetry = std::chrono::milliseconds(20);
 
-bool isLeftOut(QByteArrayView loweredExtension) {
-    static const QByteArrayView leftOut[] = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"};
-    return std::find(std::begin(leftOut), std::end(leftOut), loweredExtension) != std::end(leftOut);
-}
-
 }  // namespace
-
-bool isIndexedExtension(QByteArrayView extension) {
-    // The seven are three ASCII letters or digits each, and no letter outside ASCII has one of
-    // them as its simple lower case (the Kelvin sign, the only one that lower-cases to ASCII,
-    // gives "k"), so only three ASCII bytes can match.
-    if (extension.size() != 3) {
-        return true;
-    }
-    const char lowered[3] = {asciiLower(extension[0]), asciiLower(extension[1]),
-                             asciiLower(extension[2])};
-    return !isLeftOut(QByteArrayView(lowered, 3));
-}
 
 LibraryScan::LibraryScan(const WineDrives& drives, int readAheadThreads)
     : Dir10(drives),
@@ -185,6 +167,7 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
     filecount = files.ListCount();
     fullname = listing.drivePathUtf8() + '\\';
     const qsizetype folderLength = fullname.size();
+    thumbnails.setFolder(listing);
     for (fileindex = 0; fileindex < filecount; ++fileindex) {
         if (!betweenSteps()) {
             return false;
@@ -196,15 +179,28 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
         if (dot < 0) {
             continue;
         }
-        const QByteArrayView fileExtension = name.sliced(dot + 1);
-        extension.assign(fileExtension.data(), size_t(fileExtension.size()));
-        extensionFound = true;
-        if (isIndexedExtension(fileExtension)) {
+        if (selects(name, dot)) {
             index.writeLine(fullname);
             ++lineCount;
         }
     }
     return true;
+}
+
+// Whether the file of this name, whose last "." is at `dot`, gets a line.
+bool LibraryScan::selects(QByteArrayView name, qsizetype dot) {
+    const QByteArrayView fileExtension = name.sliced(dot + 1);
+    extension.assign(fileExtension.data(), size_t(fileExtension.size()));
+    extensionFound = true;
+    switch (ruleOfExtension(fileExtension)) {
+        case ExtensionRule::Indexed:
+            return true;
+        case ExtensionRule::LeftOut:
+            return false;
+        case ExtensionRule::Png:
+            return !thumbnails.isThumbnail(name.first(dot));
+    }
+    return false;
 }
 
 QString LibraryScan::lastExtension() const {

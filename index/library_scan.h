@@ -6,15 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "index/file_selection.h"
 #include "platform/drives.h"
 #include "platform/file_replacement.h"
 #include "platform/folder_lists.h"
 
 class ReadAhead;
-
-// The selection rule of the index: a file gets a line when its name holds a "." and the text
-// after the last one, letter case ignored, is none of rsr, png, pz3, gif, txt, bvh and dxf.
-bool isIndexedExtension(QByteArrayView extension);
 
 enum class ScanOutcome {
     Written,     // the index holds the library
@@ -27,7 +24,8 @@ enum class ScanOutcome {
 using BetweenSteps = std::function<bool()>;
 
 // The library scan: walks the Poser folder down to eight levels through a stack of folder and
-// file lists, one pair per level, and writes the index, a line for every content file. The
+// file lists, one pair per level, and writes the index, a line for every content file (the
+// selection rule in file_selection.h). The
 // index is published whole when the walk ends; until then look-ups read the previous one.
 class LibraryScan {
 public:
@@ -69,6 +67,7 @@ private:
     bool enterFolder(int level, ReadAhead* readAhead);
     bool leadsIntoLoop(int level) const;
     bool ScanFiles(const FileList& files, const BetweenSteps& betweenSteps);
+    bool selects(QByteArrayView name, qsizetype dot);
 
     WineDrives drives;
     FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9;
@@ -76,6 +75,7 @@ private:
     const Level levels[lastLevel + 1];  // levels 1 to 8
     const int readAheadThreads;
     FileReplacement index;
+    Thumbnails thumbnails;  // of the folder whose files are scanned
 
     // The walk's working values, kept after it ends as the behaviour names them: the Poser
     // folder's subfolder count (level 1's bound), each level's current entry and last entry,

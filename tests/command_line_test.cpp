@@ -51,7 +51,7 @@ void CommandLineTest::exitStatus_data() {
     row("update: the Poser folder gone", {"--update"}, 1, "", "C:.Gone is not found.*press Set", {},
         "C:\\Gone\r\n");
     row("update: the index written", {"--update"}, 0,
-        "2 files indexed in c:\\\\ol\\\\oz in \\d+\\.\\d s\n", "^$", library, poser);
+        "3 files indexed in c:\\\\ol\\\\oz in \\d+\\.\\d s\n", "^$", library, poser);
     row("update: a folder where the index belongs", {"--update"}, 3, "",
         "c:.ol.oz was not written.*c:.ol.oz is no file", library + QStringList{"ol/oz/"}, poser);
     row("look-up: no index yet", {"--lookup", "x.obj"}, 3, "", "no index c:.ol.oz.*--update");
@@ -96,7 +96,8 @@ void CommandLineTest::updatesAsTheWindowDoes() {
     QVERIFY(QFile::remove(loaded.prefix.driveC() + "/ol/oz"));
     QCOMPARE(runQuobbin({"--update"}).status, 0);
     QCOMPARE(loaded.prefix.readFile("ol/oz"), byWindow);
-    QCOMPARE(byWindow.count('\n'), 3);
+    QCOMPARE(byWindow.count('\n'), 4);
+    QCOMPARE(runQuobbin({"--lookup", "skin.png"}).out, "c:\\poser\\runtime\\tex\\skin.png\n");
 }
 
 void CommandLineTest::showsProgressOnATerminalOnly_data() {
