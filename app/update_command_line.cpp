@@ -54,6 +54,11 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
             return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
         case ScanOutcome::Stopped:
             return complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+        case ScanOutcome::NotReady:
+            return complain(exitNotFound,
+                            QStringLiteral("the Poser folder %1 holds nothing or cannot be read: "
+                                           "is its drive there? The index %2 is kept")
+                                .arg(scan.Dir10.Path(), indexFilePath));
     }
     return exitIndexFailed;
 }

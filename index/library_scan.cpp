@@ -1,5 +1,6 @@
 #include "index/library_scan.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
 #include <optional>
@@ -63,6 +64,10 @@ ScanOutcome LibraryScan::ScanLibrary(const BetweenSteps& betweenSteps) {
         return opened == FileReplacement::Start::Busy ? ScanOutcome::Stopped
                                                       : ScanOutcome::NotWritten;
     }
+    if (!isPoserFolderReady()) {
+        index.abandon();
+        return ScanOutcome::NotReady;
+    }
     if (!walk(betweenSteps)) {
         index.abandon();
         return ScanOutcome::Stopped;
@@ -76,8 +81,9 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
     if (!indexFile) {
         return FileReplacement::Start::Failed;
     }
+    indexHostPath = indexFile->hostPath;
     FileReplacement::Start started;
-    while ((started = index.start(indexFile->hostPath)) == FileReplacement::Start::Busy) {
+    while ((started = index.start(indexHostPath)) == FileReplacement::Start::Busy) {
         waiting = true;
         if (!betweenSteps()) {
             break;
@@ -86,6 +92,20 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
     }
     waiting = false;
     return started;
+}
+
+// A Poser folder that lists as empty while the index holds lines most likely lies on a drive
+// that is not there (an empty mount point, a share gone stale): writing its index would lose
+// the user's. One whose entries could not be read whole would give a partial index. Asked while
+// the index is locked, so that no other Update changes it meanwhile.
+bool LibraryScan::isPoserFolderReady() const {
+    const FolderListing* poserFolder = Dir10.listing().get();
+    if (poserFolder && !poserFolder->readWhole()) {
+        return false;
+    }
+    const bool listsNothing =
+        !poserFolder || (poserFolder->folderCount() == 0 && poserFolder->fileCount() == 0);
+    return !listsNothing || QFileInfo(indexHostPath).size() == 0;
 }
 
 // False when the program is ending.

@@ -17,6 +17,7 @@ enum class ScanOutcome {
     Written,     // the index holds the library
     NotWritten,  // the index could not be written; the previous one is as it was
     Stopped,     // the program is ending; the previous index is as it was
+    NotReady,    // the Poser folder's drive seems away (isPoserFolderReady); the index is kept
 };
 
 // Runs between the walk's steps, at every folder and every file: lets pending events run when
@@ -41,7 +42,8 @@ public:
     // Points the root list at the Poser folder and counts its subfolders.
     void PrepareScan(const QString& poserDir);
     // The walk; `Dir10` shows the Poser folder and PrepareScan has run. When another Update is
-    // writing the index, it waits for that one to end first, between steps.
+    // writing the index, it waits for that one to end first, between steps. It writes nothing
+    // when the Poser folder is not ready.
     ScanOutcome ScanLibrary(const BetweenSteps& betweenSteps);
 
     // While waiting for another Update to end.
@@ -63,6 +65,7 @@ private:
     };
 
     FileReplacement::Start openIndex(const BetweenSteps& betweenSteps);
+    bool isPoserFolderReady() const;
     bool walk(const BetweenSteps& betweenSteps);
     bool enterFolder(int level, ReadAhead* readAhead);
     bool leadsIntoLoop(int level) const;
@@ -74,6 +77,7 @@ private:
     FileList File1, File2, File3, File4, File5, File6, File7, File8;
     const Level levels[lastLevel + 1];  // levels 1 to 8
     const int readAheadThreads;
+    QString indexHostPath;
     FileReplacement index;
     Thumbnails thumbnails;  // of the folder whose files are scanned
 

@@ -55,9 +55,9 @@ EntryKind kindOf(int folderFd, const dirent64* entry) {
 
 // Hands on each entry of an open folder. getdents64 rather than opendir, which would stat the
 // folder and allocate a buffer for each of a library's ten thousand folders. A read that
-// fails ends the listing, as readdir's end would.
+// fails ends the listing; false then.
 template <typename OnEntry>
-void forEachEntry(int folderFd, OnEntry onEntry) {
+bool forEachEntry(int folderFd, OnEntry onEntry) {
     alignas(dirent64) std::array<char, 32 * 1024> buffer;
     ssize_t got = 0;
     while ((got = getdents64(folderFd, buffer.data(), buffer.size())) > 0) {
@@ -67,6 +67,7 @@ void forEachEntry(int folderFd, OnEntry onEntry) {
             at += entry->d_reclen;
         }
     }
+    return got == 0;
 }
 
 // A folder's path and a name in it, one separator between them (a root ends in one already).
@@ -172,7 +173,7 @@ std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& h
     listing->hostPath = hostPath;
     listing->path = QString::fromUtf8(drivePathUtf8);
     listing->pathUtf8 = drivePathUtf8;
-    forEachEntry(fd, [&](const dirent64& entry) {
+    listing->whole = forEachEntry(fd, [&](const dirent64& entry) {
         const QByteArrayView name(entry.d_name);
         if (name == "." || name == ".." || !isListableName(name)) {
             return;

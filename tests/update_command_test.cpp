@@ -64,6 +64,12 @@ void UpdateCommandTest::update_data() {
         << "Yes" << gone << notFound << startCaption << oldIndex;
     QTest::newRow("gone after an earlier update: the caption as it was")
         << "an earlier update" << gone << notFound << "Poser Quobbin" << oldIndex;
+    const QString unmounted = QStringLiteral("C:\\Unmounted");
+    QTest::newRow("a Poser folder that holds nothing: its drive away, the index kept")
+        << "Yes" << unmounted
+        << "ERROR: \r\n\r\nPoser Directory not ready!\r\n" + unmounted +
+               "\r\nIs its drive connected? Your index was kept as it was."
+        << startCaption << oldIndex;
     QTest::newRow("c:\\ol gone") << "c:\\ol gone" << poser << notWritten << startCaption
                                  << QByteArray("(none)");
     QTest::newRow("a folder named oz")
@@ -94,6 +100,7 @@ void UpdateCommandTest::update() {
     Form1& form = loaded.form;
     TestPrefix& prefix = loaded.prefix;
     prefix.writeFile(QStringLiteral("Poser/Runtime/x.obj"));
+    prefix.makeFolder(QStringLiteral("Unmounted"));
     if (fault == QStringLiteral("an earlier update")) {
         form.PoserDir = QStringLiteral("C:\\Poser");
         MessageBoxAnswerer yes({QMessageBox::Yes});
