@@ -35,7 +35,26 @@ QString whyNotWritten(const WineDrives& drives) {
     if (!folder.isWritable()) {
         return QStringLiteral("%1 cannot be written to").arg(dataFolderPath);
     }
+    // The index is written beside it first, under this name; what stands there is removed.
+    const QFileInfo temporary(index->hostPath + QStringLiteral(".new"));
+    if (temporary.exists() && !temporary.isFile()) {
+        return QStringLiteral("%1.new, where it is written first, is no file and cannot be removed")
+            .arg(indexFilePath);
+    }
     return QStringLiteral("writing it failed (is the disk full?)");
+}
+
+// The settings file could not be opened (nor made): what stands in the way, for the message.
+QString whyNoSettings(const WineDrives& drives) {
+    const std::optional<ResolvedPath> settings = drives.resolve(settingsFilePath);
+    if (!settings) {
+        return QStringLiteral("there is no drive c:");
+    }
+    const QFileInfo file(settings->hostPath);
+    if (file.exists() && !file.isFile()) {
+        return QStringLiteral("the settings file %1 is no file").arg(settingsFilePath);
+    }
+    return QStringLiteral("the settings file %1 cannot be read").arg(settingsFilePath);
 }
 
 int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives& drives,
@@ -72,7 +91,14 @@ int updateFromCommandLine() {
     QuitSignals quitSignals;
     const WineDrives drives = WineDrives::fromEnvironment();
     makeDataFolder(drives);
-    const QString poserDir = SettingsFile(drives).storedFolder().value_or(QString());
+    const SettingsFile settings(drives);
+    const std::optional<qint64> settingsLength = settings.ensureAndMeasure();
+    if (!settingsLength) {
+        return complain(exitNotFound, whyNoSettings(drives));
+    }
+    const QString poserDir = SettingsFile::holdsFolder(*settingsLength)
+                                 ? settings.readFirstLine().value_or(QString())
+                                 : QString();
     if (poserDir.isEmpty()) {
         return complain(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
     }
