@@ -56,8 +56,6 @@ private slots:
     void writesTheIndex();
     void skipsAFolderThatVanished_data();
     void skipsAFolderThatVanished();
-    void keepsTheIndexOfAnEmptyPoserFolder_data();
-    void keepsTheIndexOfAnEmptyPoserFolder();
     void stepsAndStops_data();
     void stepsAndStops();
 };
@@ -89,7 +87,6 @@ void LibraryScanTest::selectsByExtension() {
         QVERIFY2(ruleOfExtension(extension.toUtf8()) == rule, qPrintable(extension));
         QVERIFY2(isLibraryExtension(extension.toUtf8()) == library, qPrintable(extension));
     }
-    QCOMPARE(ruleOfExtension(""), ExtensionRule::Indexed);
 }
 
 void LibraryScanTest::writesTheIndex_data() {
@@ -164,29 +161,6 @@ void LibraryScanTest::skipsAFolderThatVanished() {
     QVERIFY(QDir(library.prefix.driveC() + QStringLiteral("/Poser/B")).removeRecursively());
     QCOMPARE(scanner.ScanLibrary([] { return true; }), ScanOutcome::Written);
     QCOMPARE(library.index(), indexOf(lines));
-}
-
-void LibraryScanTest::keepsTheIndexOfAnEmptyPoserFolder_data() {
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QByteArray>("index");  // before the scan
-    QTest::addColumn<ScanOutcome>("outcome");
-    QTest::newRow("empty while the index holds lines: its drive is away")
-        << QStringList{} << oldIndex << ScanOutcome::NotReady;
-    QTest::newRow("empty, and so is the index")
-        << QStringList{} << QByteArray() << ScanOutcome::Written;
-    QTest::newRow("a file of its own") << QStringList{"a.obj"} << oldIndex << ScanOutcome::Written;
-    QTest::newRow("an empty folder") << QStringList{"A/"} << oldIndex << ScanOutcome::Written;
-}
-
-void LibraryScanTest::keepsTheIndexOfAnEmptyPoserFolder() {
-    QFETCH(QStringList, entries);
-    QFETCH(QByteArray, index);
-    QFETCH(ScanOutcome, outcome);
-    Library library(entries);
-    library.prefix.writeFile(QStringLiteral("ol/oz"), index);
-    QCOMPARE(library.scan(), outcome);
-    QCOMPARE(library.index(), outcome == ScanOutcome::NotReady ? index : QByteArray());
-    QVERIFY(!QFileInfo::exists(library.prefix.driveC() + QStringLiteral("/ol/oz.new")));
 }
 
 void LibraryScanTest::stepsAndStops_data() {

@@ -70,6 +70,10 @@ void UpdateCommandTest::update_data() {
         << "ERROR: \r\n\r\nPoser Directory not ready!\r\n" + unmounted +
                "\r\nIs its drive connected? Your index was kept as it was."
         << startCaption << oldIndex;
+    QTest::newRow("holds nothing, nor does the index: written")
+        << "empty index" << unmounted << QString() << "Poser Quobbin" << QByteArray();
+    QTest::newRow("a Poser folder that holds only a file")
+        << "Yes" << poser + "\\Runtime" << QString() << "Poser Quobbin" << QByteArray();
     QTest::newRow("c:\\ol gone") << "c:\\ol gone" << poser << notWritten << startCaption
                                  << QByteArray("(none)");
     QTest::newRow("a folder named oz")
@@ -120,6 +124,8 @@ void UpdateCommandTest::update() {
     const QString oz = prefix.writeFile(QStringLiteral("ol/oz"), oldIndex);
     if (fault == QStringLiteral("c:\\ol gone")) {
         QDir(ol).removeRecursively();
+    } else if (fault == QStringLiteral("empty index")) {
+        QFile::resize(oz, 0);
     } else if (fault == QStringLiteral("a folder named oz")) {
         QFile::remove(oz);
         QDir().mkdir(oz);
