@@ -25,9 +25,9 @@ enum class ScanOutcome {
 using BetweenSteps = std::function<bool()>;
 
 // The library scan: walks the Poser folder down to eight levels through a stack of folder and
-// file lists, one pair per level, and writes the index, a line for every content file (the
-// selection rule in file_selection.h). The
-// index is published whole when the walk ends; until then look-ups read the previous one.
+// file lists, one pair per level, and writes the index, a line for every content file (as
+// file_selection.h selects them). The index is published whole when the walk ends; until then
+// look-ups read the previous one.
 class LibraryScan {
 public:
     // Folders are read ahead of the walk on up to this many threads; none reads each on the
