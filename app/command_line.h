@@ -5,9 +5,9 @@
 
 // The exit statuses of the program run from a command line, as its manual page lists them.
 enum ExitStatus {
-    exitDone = 0,         // the index written; one or more matches
-    exitNotFound = 1,     // no Poser folder set or found; no match; no display for the window
-    exitMisuse = 2,       // the arguments make no sense
+    exitDone = 0,      // the index written; one or more matches
+    exitNotFound = 1,  // no Poser folder set, found or ready; no match; no display for the window
+    exitMisuse = 2,    // the arguments make no sense
     exitIndexFailed = 3,  // the index not written, missing or unreadable
 };
 

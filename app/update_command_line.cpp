@@ -35,7 +35,26 @@ QString whyNotWritten(const WineDrives& drives) {
     if (!folder.isWritable()) {
         return QStringLiteral("%1 cannot be written to").arg(dataFolderPath);
     }
+    // The index is written beside it first, under this name; what stands there is removed.
+    const QFileInfo temporary(index->hostPath + QStringLiteral(".new"));
+    if (temporary.exists() && !temporary.isFile()) {
+        return QStringLiteral("%1.new, where it is written first, is no file and cannot be removed")
+            .arg(indexFilePath);
+    }
     return QStringLiteral("writing it failed (is the disk full?)");
+}
+
+// The settings file could not be opened (nor made): what stands in the way, for the message.
+QString whyNoSettings(const WineDrives& drives) {
+    const std::optional<ResolvedPath> settings = drives.resolve(settingsFilePath);
+    if (!settings) {
+        return QStringLiteral("there is no drive c:");
+    }
+    const QFileInfo file(settings->hostPath);
+    if (file.exists() && !file.isFile()) {
+        return QStringLiteral("the settings file %1 is no file").arg(settingsFilePath);
+    }
+    return QStringLiteral("the settings file %1 cannot be read").arg(settingsFilePath);
 }
 
 int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives& drives,
@@ -54,6 +73,11 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
             return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
         case ScanOutcome::Stopped:
             return complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+        case ScanOutcome::NotReady:
+            return complain(exitNotFound,
+                            QStringLiteral("the Poser folder %1 holds nothing or cannot be read: "
+                                           "is its drive there? The index %2 is kept")
+                                .arg(scan.Dir10.Path(), indexFilePath));
     }
     return exitIndexFailed;
 }
@@ -67,8 +91,14 @@ int updateFromCommandLine() {
     QuitSignals quitSignals;
     const WineDrives drives = WineDrives::fromEnvironment();
     makeDataFolder(drives);
-    const QString poserDir =
-        QString::fromStdString(settingsFileOf(drives).storedFolder().value_or(""));
+    const SettingsFile settings = settingsFileOf(drives);
+    const std::optional<std::uint64_t> settingsLength = settings.ensureAndMeasure();
+    if (!settingsLength) {
+        return complain(exitNotFound, whyNoSettings(drives));
+    }
+    const QString poserDir = SettingsFile::holdsFolder(*settingsLength)
+                                 ? QString::fromStdString(settings.readFirstLine().value_or(""))
+                                 : QString();
     if (poserDir.isEmpty()) {
         return complain(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
     }

@@ -11,7 +11,7 @@ import itertools
 import math
 import sys
 
-from poser_library import INDEXED_LEVELS, Library, indexed
+from poser_library import INDEXED_LEVELS, Library, indexed, library_bases
 
 POSER_FOLDER = "C:\\Poser"
 # A little less than the share of a library's files that the scan takes, so that the library
@@ -26,8 +26,9 @@ def library_lines(lines, seed, left_out_name):
         if folder.depth not in INDEXED_LEVELS:
             continue
         folder_path = POSER_FOLDER + "\\" + folder.path("\\")
+        bases = library_bases(names)
         for name in names:
-            if indexed(name) and name.casefold() != left_out_name:
+            if indexed(name, bases) and name.casefold() != left_out_name:
                 yield folder_path, name
 
 

@@ -350,12 +350,25 @@ class Library:
 
 
 # The scan's selection: files one to eight levels below the Poser folder whose extension is
-# none of these.
+# none of these; a png only when no library file of its base name lies beside it (it is then
+# that file's thumbnail).
 INDEXED_LEVELS = range(1, 9)
-LEFT_OUT = ("rsr", "png", "pz3", "gif", "txt", "bvh", "dxf")
+LEFT_OUT = ("rsr", "pz3", "gif", "txt", "bvh", "dxf")
+LIBRARY = ("cr2", "crz", "pz2", "p2z", "pp2", "ppz", "hr2", "hrz", "fc2", "fcz", "hd2", "hdz",
+           "lt2", "ltz", "cm2", "cmz", "mc6", "mcz", "mt5", "mz5", "pz3", "pzz")
 
 
-def indexed(name):
-    """Whether the scan writes a line for a file of this name, in a folder it enters."""
-    _, dot, extension = name.rpartition(".")
-    return bool(dot) and extension.lower() not in LEFT_OUT
+def library_bases(names):
+    """The base names, letter case ignored, of the library files among a folder's names."""
+    parts = (name.rpartition(".") for name in names)
+    return {stem.lower() for stem, dot, extension in parts if dot and extension.lower() in LIBRARY}
+
+
+def indexed(name, bases):
+    """Whether the scan writes a line for a file of this name, in a folder it enters whose
+    library files have these base names."""
+    stem, dot, extension = name.rpartition(".")
+    extension = extension.lower()
+    if extension == "png":
+        return bool(dot) and stem.lower() not in bases
+    return bool(dot) and extension not in LEFT_OUT

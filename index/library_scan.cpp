@@ -1,6 +1,7 @@
 #include "index/library_scan.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
 #include <optional>
@@ -19,24 +20,7 @@ constexpr int readAheadWindow = 256;
 // How long a scan waits before it asks again whether another Update has ended.
 constexpr auto busyRetry = std::chrono::milliseconds(20);
 
-bool isLeftOut(QByteArrayView loweredExtension) {
-    static const QByteArrayView leftOut[] = {"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf"};
-    return std::find(std::begin(leftOut), std::end(leftOut), loweredExtension) != std::end(leftOut);
-}
-
 }  // namespace
-
-bool isIndexedExtension(QByteArrayView extension) {
-    // The seven are three ASCII letters or digits each, and no letter outside ASCII has one of
-    // them as its simple lower case (the Kelvin sign, the only one that lower-cases to ASCII,
-    // gives "k"), so only three ASCII bytes can match.
-    if (extension.size() != 3) {
-        return true;
-    }
-    const char lowered[3] = {asciiLower(extension[0]), asciiLower(extension[1]),
-                             asciiLower(extension[2])};
-    return !isLeftOut(QByteArrayView(lowered, 3));
-}
 
 LibraryScan::LibraryScan(const WineDrives& drives, int readAheadThreads)
     : Dir10(drives),
@@ -82,6 +66,10 @@ ScanOutcome LibraryScan::ScanLibrary(const BetweenSteps& betweenSteps) {
         return opened == FileReplacement::Start::Busy ? ScanOutcome::Stopped
                                                       : ScanOutcome::NotWritten;
     }
+    if (!isPoserFolderReady()) {
+        index.abandon();
+        return ScanOutcome::NotReady;
+    }
     if (!walk(betweenSteps)) {
         index.abandon();
         return ScanOutcome::Stopped;
@@ -95,9 +83,10 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
     if (!indexFile) {
         return FileReplacement::Start::Failed;
     }
+    indexHostPath = indexFile->hostPath;
     FileReplacement::Start started;
-    const std::string hostPath = QFile::encodeName(indexFile->hostPath).toStdString();
-    while ((started = index.start(hostPath, FileReplacement::Writers::OneAtATime,
+    while ((started = index.start(QFile::encodeName(indexHostPath).toStdString(),
+                                  FileReplacement::Writers::OneAtATime,
                                   FileReplacement::Over::RegularFileOnly)) ==
            FileReplacement::Start::Busy) {
         waiting = true;
@@ -108,6 +97,20 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
     }
     waiting = false;
     return started;
+}
+
+// A Poser folder that lists as empty while the index holds lines most likely lies on a drive
+// that is not there (an empty mount point, a share gone stale): writing its index would lose
+// the user's. One whose entries could not be read whole would give a partial index. Asked while
+// the index is locked, so that no other Update changes it meanwhile.
+bool LibraryScan::isPoserFolderReady() const {
+    const FolderListing* poserFolder = Dir10.listing().get();
+    if (poserFolder && !poserFolder->readWhole()) {
+        return false;
+    }
+    const bool listsNothing =
+        !poserFolder || (poserFolder->folderCount() == 0 && poserFolder->fileCount() == 0);
+    return !listsNothing || QFileInfo(indexHostPath).size() == 0;
 }
 
 // False when the program is ending.
@@ -189,6 +192,7 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
     filecount = files.ListCount();
     fullname = listing.drivePathUtf8() + '\\';
     const qsizetype folderLength = fullname.size();
+    thumbnails.setFolder(listing);
     for (fileindex = 0; fileindex < filecount; ++fileindex) {
         if (!betweenSteps()) {
             return false;
@@ -200,15 +204,28 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
         if (dot < 0) {
             continue;
         }
-        const QByteArrayView fileExtension = name.sliced(dot + 1);
-        extension.assign(fileExtension.data(), size_t(fileExtension.size()));
-        extensionFound = true;
-        if (isIndexedExtension(fileExtension)) {
+        if (selects(name, dot)) {
             index.writeLine(bytesOf(fullname));
             ++lineCount;
         }
     }
     return true;
+}
+
+// Whether the file of this name, whose last "." is at `dot`, gets a line.
+bool LibraryScan::selects(QByteArrayView name, qsizetype dot) {
+    const QByteArrayView fileExtension = name.sliced(dot + 1);
+    extension.assign(fileExtension.data(), size_t(fileExtension.size()));
+    extensionFound = true;
+    switch (ruleOfExtension(fileExtension)) {
+        case ExtensionRule::Indexed:
+            return true;
+        case ExtensionRule::LeftOut:
+            return false;
+        case ExtensionRule::Png:
+            return !thumbnails.isThumbnail(name.first(dot));
+    }
+    return false;
 }
 
 QString LibraryScan::lastExtension() const {

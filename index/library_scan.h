@@ -7,20 +7,18 @@
 #include <string>
 
 #include "index/scan_depth.h"
+#include "index/file_selection.h"
 #include "platform/drives.h"
 #include "platform/folder_lists.h"
 #include "system/file_replacement.h"
 
 class ReadAhead;
 
-// The selection rule of the index: a file gets a line when its name holds a "." and the text
-// after the last one, letter case ignored, is none of rsr, png, pz3, gif, txt, bvh and dxf.
-bool isIndexedExtension(QByteArrayView extension);
-
 enum class ScanOutcome {
     Written,     // the index holds the library
     NotWritten,  // the index could not be written; the previous one is as it was
     Stopped,     // the program is ending; the previous index is as it was
+    NotReady,    // the Poser folder's drive seems away (isPoserFolderReady); the index is kept
 };
 
 // Runs between the walk's steps, at every folder and every file: lets pending events run when
@@ -28,8 +26,9 @@ enum class ScanOutcome {
 using BetweenSteps = std::function<bool()>;
 
 // The library scan: walks the Poser folder down to eight levels through a stack of folder and
-// file lists, one pair per level, and writes the index, a line for every content file. The
-// index is published whole when the walk ends; until then look-ups read the previous one.
+// file lists, one pair per level, and writes the index, a line for every content file (as
+// file_selection.h selects them). The index is published whole when the walk ends; until then
+// look-ups read the previous one.
 class LibraryScan {
 public:
     // Folders are read ahead of the walk on up to this many threads; none reads each on the
@@ -44,7 +43,8 @@ public:
     // Points the root list at the Poser folder and counts its subfolders.
     void PrepareScan(const QString& poserDir);
     // The walk; `Dir10` shows the Poser folder and PrepareScan has run. When another Update is
-    // writing the index, it waits for that one to end first, between steps.
+    // writing the index, it waits for that one to end first, between steps. It writes nothing
+    // when the Poser folder is not ready.
     ScanOutcome ScanLibrary(const BetweenSteps& betweenSteps);
 
     // While waiting for another Update to end.
@@ -66,17 +66,21 @@ private:
     };
 
     FileReplacement::Start openIndex(const BetweenSteps& betweenSteps);
+    bool isPoserFolderReady() const;
     bool walk(const BetweenSteps& betweenSteps);
     bool enterFolder(int level, ReadAhead* readAhead);
     bool leadsIntoLoop(int level) const;
     bool ScanFiles(const FileList& files, const BetweenSteps& betweenSteps);
+    bool selects(QByteArrayView name, qsizetype dot);
 
     WineDrives drives;
     FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9;
     FileList File1, File2, File3, File4, File5, File6, File7, File8;
     const Level levels[lastLevel + 1];  // levels 1 to 8
     const int readAheadThreads;
+    QString indexHostPath;
     FileReplacement index;
+    Thumbnails thumbnails;  // of the folder whose files are scanned
 
     // The walk's working values, kept after it ends as the behaviour names them: the Poser
     // folder's subfolder count (level 1's bound), each level's current entry and last entry,

@@ -12,6 +12,7 @@ namespace {
 const QString workingCaption = QStringLiteral("Poser Quobbin  -  Working...");
 const QString waitingCaption = QStringLiteral("Poser Quobbin  -  Waiting for another Update...");
 const QString pleaseSet = QStringLiteral("Please SET the Poser Directory you wish to use.");
+const QString notReady = QStringLiteral("Is its drive connected? Your index was kept as it was.");
 
 // How long pending events may wait while a scan lets them run: less than a frame, so a click or
 // a repaint is not held up, yet seldom enough that the event rounds cost the walk next to
@@ -54,6 +55,11 @@ void Form1::Command5_Click() {
             showState(*this, idleCaption, false);
             MsgBoxOk(this, errorMessage(nl, QStringLiteral("Index file could not be written!"),
                                         indexFilePath));
+            break;
+        case ScanOutcome::NotReady:
+            showState(*this, idleCaption, false);
+            MsgBoxOk(this, errorMessage(nl, QStringLiteral("Poser Directory not ready!"),
+                                        PoserDir + nl + notReady));
             break;
         case ScanOutcome::Stopped:  // the program is ending
             break;

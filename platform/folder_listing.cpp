@@ -55,9 +55,9 @@ EntryKind kindOf(int folderFd, const dirent64* entry) {
 
 // Hands on each entry of an open folder. getdents64 rather than opendir, which would stat the
 // folder and allocate a buffer for each of a library's ten thousand folders. A read that
-// fails ends the listing, as readdir's end would.
+// fails ends the listing; false then.
 template <typename OnEntry>
-void forEachEntry(int folderFd, OnEntry onEntry) {
+bool forEachEntry(int folderFd, OnEntry onEntry) {
     alignas(dirent64) std::array<char, 32 * 1024> buffer;
     ssize_t got = 0;
     while ((got = getdents64(folderFd, buffer.data(), buffer.size())) > 0) {
@@ -67,6 +67,7 @@ void forEachEntry(int folderFd, OnEntry onEntry) {
             at += entry->d_reclen;
         }
     }
+    return got == 0;
 }
 
 // A folder's path and a name in it, one separator between them (a root ends in one already).
@@ -76,6 +77,35 @@ QByteArray joined(const QByteArray& folder, char separator, QByteArrayView name)
         path += separator;
     }
     return path.append(name);
+}
+
+// Windows opens a device rather than a file for a name whose base (up to its first dot,
+// trailing blanks dropped) is a device's, whatever follows: CON, PRN, AUX, NUL, COM1 to COM9,
+// LPT1 to LPT9, CONIN$, CONOUT$, letter case ignored. Most names differ in their first letter.
+bool isDeviceName(QByteArrayView name) {
+    static constexpr std::string_view firstLetters = "cpanlCPANL";
+    if (name.isEmpty() || firstLetters.find(name.front()) == std::string_view::npos) {
+        return false;
+    }
+    qsizetype length = name.indexOf('.');
+    length = length < 0 ? name.size() : length;
+    while (length > 0 && name[length - 1] == ' ') {
+        --length;
+    }
+    static constexpr qsizetype longest = 7;
+    if (length < 3 || length > longest) {
+        return false;
+    }
+    std::array<char, longest> lowered{};
+    for (qsizetype i = 0; i < length; ++i) {
+        lowered[size_t(i)] = asciiLower(name[i]);
+    }
+    const std::string_view base(lowered.data(), size_t(length));
+    if (length == 4 && (base.starts_with("com") || base.starts_with("lpt"))) {
+        return base[3] >= '1' && base[3] <= '9';
+    }
+    static constexpr std::string_view devices[] = {"con", "prn", "aux", "nul", "conin$", "conout$"};
+    return std::find(std::begin(devices), std::end(devices), base) != std::end(devices);
 }
 
 }  // namespace
@@ -104,7 +134,7 @@ bool isListableName(QByteArrayView name) {
     }
     // Windows strips a trailing dot or blank, so such a path would name another file.
     return !name.isEmpty() && !name.endsWith('.') && !name.endsWith(' ') &&
-           (ascii || isValidUtf8(name));
+           (ascii || isValidUtf8(name)) && !isDeviceName(name);
 }
 
 std::shared_ptr<const FolderListing> FolderListing::read(const WineDrives& drives,
@@ -143,7 +173,7 @@ std::shared_ptr<const FolderListing> FolderListing::readHost(const QByteArray& h
     listing->hostPath = hostPath;
     listing->path = QString::fromUtf8(drivePathUtf8);
     listing->pathUtf8 = drivePathUtf8;
-    forEachEntry(fd, [&](const dirent64& entry) {
+    listing->whole = forEachEntry(fd, [&](const dirent64& entry) {
         const QByteArrayView name(entry.d_name);
         if (name == "." || name == ".." || !isListableName(name)) {
             return;

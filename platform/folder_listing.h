@@ -42,6 +42,9 @@ public:
     const QString& drivePath() const { return path; }
     const QByteArray& drivePathUtf8() const { return pathUtf8; }
 
+    // False when reading the entries failed midway (an I/O error): the lists hold only some.
+    bool readWhole() const { return whole; }
+
     qsizetype folderCount() const { return qsizetype(folders.size()); }
     qsizetype fileCount() const { return qsizetype(files.size()); }
     QByteArrayView folderName(qsizetype i) const { return nameAt(folders[size_t(i)]); }
@@ -65,8 +68,10 @@ private:
     std::string names;  // every name, back to back: one allocation for the whole folder
     std::vector<Entry> folders;
     std::vector<Entry> files;
+    bool whole = true;
 };
 
 // Whether a name can stand in a Windows path: no \ / : * ? " < > | and no control character,
-// and valid UTF-8. Other names cannot be given to Poser and are never listed.
+// valid UTF-8, and no device's name (aux.obj opens the device AUX). Other names cannot be
+// given to Poser and are never listed.
 bool isListableName(QByteArrayView name);

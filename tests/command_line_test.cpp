@@ -48,12 +48,17 @@ void CommandLineTest::exitStatus_data() {
     row("no display and no options: one line", {}, 1, "", oneLine);
     row("a display that does not answer: the same line", {"DISPLAY=:5971"}, 1, "", oneLine);
     row("update: no Poser folder set", {"--update"}, 1, "", "no Poser folder is set.*press Set");
+    row("update: the settings file a folder", {"--update"}, 1, "", "c:.ol.zz is no file$",
+        {"ol/zz/"});
     row("update: the Poser folder gone", {"--update"}, 1, "", "C:.Gone is not found.*press Set", {},
         "C:\\Gone\r\n");
     row("update: the index written", {"--update"}, 0,
-        "2 files indexed in c:\\\\ol\\\\oz in \\d+\\.\\d s\n", "^$", library, poser);
+        "3 files indexed in c:\\\\ol\\\\oz in \\d+\\.\\d s\n", "^$", library, poser);
     row("update: a folder where the index belongs", {"--update"}, 3, "",
         "c:.ol.oz was not written.*c:.ol.oz is no file", library + QStringList{"ol/oz/"}, poser);
+    row("update: a folder where the index is written first", {"--update"}, 3, "",
+        "c:.ol.oz.new, where it is written first, is no file", library + QStringList{"ol/oz.new/"},
+        poser);
     row("look-up: no index yet", {"--lookup", "x.obj"}, 3, "", "no index c:.ol.oz.*--update");
     row("look-up: an index that cannot be read", {"--lookup", "x.obj"}, 3, "", "cannot be read",
         {"ol/oz|"});
@@ -96,7 +101,8 @@ void CommandLineTest::updatesAsTheWindowDoes() {
     QVERIFY(QFile::remove(loaded.prefix.driveC() + "/ol/oz"));
     QCOMPARE(runQuobbin({"--update"}).status, 0);
     QCOMPARE(loaded.prefix.readFile("ol/oz"), byWindow);
-    QCOMPARE(byWindow.count('\n'), 3);
+    QCOMPARE(byWindow.count('\n'), 4);
+    QCOMPARE(runQuobbin({"--lookup", "skin.png"}).out, "c:\\poser\\runtime\\tex\\skin.png\n");
 }
 
 void CommandLineTest::showsProgressOnATerminalOnly_data() {

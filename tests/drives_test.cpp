@@ -66,6 +66,8 @@ void DrivesTest::reportsHostFoldersAsDrivePaths_data() {
                                                      << "C:\\Users";
     QTest::newRow("reached through a link: its real place") << "wine/drive_c/ToPoser/Runtime"
                                                             << "D:\\Runtime";
+    QTest::newRow("a root holds whole names: Poser2 is not on d:") << "wine/drive_c/Poser2"
+                                                                   << "C:\\Poser2";
     QTest::newRow("outside every drive but z:") << "elsewhere"
                                                 << "";
 }
@@ -76,6 +78,7 @@ void DrivesTest::reportsHostFoldersAsDrivePaths() {
     TestPrefix prefix;
     prefix.makeFolder(QStringLiteral("Poser/Runtime"));
     prefix.makeFolder(QStringLiteral("Users"));
+    prefix.makeFolder(QStringLiteral("Poser2"));
     QDir().mkpath(prefix.folder() + QStringLiteral("/elsewhere"));
     QFile::link(prefix.driveC() + QStringLiteral("/Poser"),
                 prefix.driveC() + QStringLiteral("/ToPoser"));

@@ -42,6 +42,12 @@ void FolderListsTest::listsWhatAPathCanName_data() {
                                                                      "dot./",
                                                                      "kept.obj"}
                                                       << QStringList{"kept.obj"} << QStringList{};
+    QTest::newRow("devices' names, which Windows opens instead of a file")
+        << QStringList{"aux.obj",   "nul.obj",     "con .obj", "com1.cr2", "lpt1.obj", "CONIN$.obj",
+                       "Prn",       "conout$.a.b", "Lpt9.obj", "NUL/",     "com0.obj", "com10.obj",
+                       "conin.obj", "auxx.obj",    "a.con",    " con.obj"}
+        << QStringList{" con.obj", "a.con", "auxx.obj", "com0.obj", "com10.obj", "conin.obj"}
+        << QStringList{};
     QTest::newRow("links are what they point at; FIFOs and devices are nothing")
         << QStringList{"real.obj",         "linked.obj -> real.obj", "Sub/",
                        "LinkedDir -> Sub", "dangling -> nowhere",    "null.obj -> /dev/null",

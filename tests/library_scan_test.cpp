@@ -61,19 +61,31 @@ private slots:
 };
 
 void LibraryScanTest::selectsByExtension_data() {
-    QTest::addColumn<QStringList>("extensions");
-    QTest::addColumn<bool>("indexed");
-    QTest::newRow("the seven, letter case ignored, are left out")
-        << QStringList{"rsr", "png", "pz3", "gif", "txt", "bvh", "dxf", "PZ3", "Rsr"} << false;
-    QTest::newRow("all others are indexed")
-        << QStringList{"cr2", "obj", "jpg", "txts", "tx", "", "gz", "t\u0425t"} << true;
+    QTest::addColumn<QString>("extensions");
+    QTest::addColumn<ExtensionRule>("rule");
+    QTest::addColumn<bool>("library");
+    const auto row = [](const char* name, const char* extensions, ExtensionRule rule,
+                        bool library) {
+        QTest::newRow(name) << QString::fromUtf8(extensions) << rule << library;
+    };
+    row("library files, letter case ignored",
+        "cr2 crz pz2 p2z pp2 ppz hr2 hrz fc2 fcz hd2 hdz lt2 ltz cm2 cmz mc6 mcz mt5 mz5 pzz CR2 "
+        "pZz",
+        ExtensionRule::Indexed, true);
+    row("pz3: a library file, left out", "pz3 PZ3", ExtensionRule::LeftOut, true);
+    row("the other five left out", "rsr gif txt bvh dxf Rsr", ExtensionRule::LeftOut, false);
+    row("a png: a thumbnail or a texture", "png PnG", ExtensionRule::Png, false);
+    row("all others are indexed", "obj jpg txts tx gz t\u0425t cr pz22", ExtensionRule::Indexed,
+        false);
 }
 
 void LibraryScanTest::selectsByExtension() {
-    QFETCH(QStringList, extensions);
-    QFETCH(bool, indexed);
-    for (const QString& extension : extensions) {
-        QVERIFY2(isIndexedExtension(extension.toUtf8()) == indexed, qPrintable(extension));
+    QFETCH(QString, extensions);
+    QFETCH(ExtensionRule, rule);
+    QFETCH(bool, library);
+    for (const QString& extension : extensions.split(u' ')) {
+        QVERIFY2(ruleOfExtension(extension.toUtf8()) == rule, qPrintable(extension));
+        QVERIFY2(isLibraryExtension(extension.toUtf8()) == library, qPrintable(extension));
     }
 }
 
@@ -90,6 +102,12 @@ void LibraryScanTest::writesTheIndex_data() {
         << QStringList{"A/a.pp2", "A/Sub/b.pp2", "A/Sub2/c.pp2", "Z/c.pp2"};
     QTest::newRow("no line for files directly in the Poser folder or for empty folders")
         << QStringList{"Poser.obj", "A/", "B/C/", "D/d.obj"} << QStringList{"D/d.obj"};
+    QTest::newRow("a png beside a library file of its base name is its thumbnail")
+        << QStringList{"A/Fig.CR2",   "A/fig.png",   "A/a.b.pz2",  "A/a.png", "A/A.B.PNG",
+                       "A/scene.pz3", "A/scene.png", "A/skin.png", "A/x.obj", "A/x.png",
+                       "B/fig.png",   "B/Ünï.hd2",   "B/üNÏ.png"}
+        << QStringList{"A/a.b.pz2", "A/a.png", "A/Fig.CR2", "A/skin.png",
+                       "A/x.obj",   "A/x.png", "B/fig.png", "B/Ünï.hd2"};
     QTest::newRow("level 8 is indexed, level 9 is not")
         << QStringList{"1/2/3/4/5/6/7/8/8.obj", "1/2/3/4/5/6/7/8/9/9.obj"}
         << QStringList{"1/2/3/4/5/6/7/8/8.obj"};
@@ -109,6 +127,9 @@ void LibraryScanTest::writesTheIndex_data() {
     QTest::newRow("nor links to a folder on the walk's path; other links are")
         << QStringList{"X/x.obj", "X/toY -> ../Y", "Y/y.obj", "Y/toX -> ../X"}
         << QStringList{"X/x.obj", "X/toY/y.obj", "Y/y.obj", "Y/toX/x.obj"};
+    QTest::newRow("a link to a folder whose name starts its holder's, and all below it")
+        << QStringList{"Char/S/s.obj", "Character/toChar -> ../Char"}
+        << QStringList{"Char/S/s.obj", "Character/toChar/S/s.obj"};
 }
 
 void LibraryScanTest::writesTheIndex() {

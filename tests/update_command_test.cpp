@@ -65,6 +65,16 @@ void UpdateCommandTest::update_data() {
         << "Yes" << gone << notFound << startCaption << oldIndex;
     QTest::newRow("gone after an earlier update: the caption as it was")
         << "an earlier update" << gone << notFound << "Poser Quobbin" << oldIndex;
+    const QString unmounted = QStringLiteral("C:\\Unmounted");
+    QTest::newRow("a Poser folder that holds nothing: its drive away, the index kept")
+        << "Yes" << unmounted
+        << "ERROR: \r\n\r\nPoser Directory not ready!\r\n" + unmounted +
+               "\r\nIs its drive connected? Your index was kept as it was."
+        << startCaption << oldIndex;
+    QTest::newRow("holds nothing, nor does the index: written")
+        << "empty index" << unmounted << QString() << "Poser Quobbin" << QByteArray();
+    QTest::newRow("a Poser folder that holds only a file")
+        << "Yes" << poser + "\\Runtime" << QString() << "Poser Quobbin" << QByteArray();
     QTest::newRow("c:\\ol gone") << "c:\\ol gone" << poser << notWritten << startCaption
                                  << QByteArray("(none)");
     QTest::newRow("a folder named oz")
@@ -97,6 +107,7 @@ void UpdateCommandTest::update() {
     Form1& form = loaded.form;
     TestPrefix& prefix = loaded.prefix;
     prefix.writeFile(QStringLiteral("Poser/Runtime/x.obj"));
+    prefix.makeFolder(QStringLiteral("Unmounted"));
     if (fault == QStringLiteral("an earlier update")) {
         form.PoserDir = QStringLiteral("C:\\Poser");
         MessageBoxAnswerer yes({QMessageBox::Yes});
@@ -116,6 +127,8 @@ void UpdateCommandTest::update() {
     const QString oz = prefix.writeFile(QStringLiteral("ol/oz"), oldIndex);
     if (fault == QStringLiteral("c:\\ol gone")) {
         QDir(ol).removeRecursively();
+    } else if (fault == QStringLiteral("empty index")) {
+        QFile::resize(oz, 0);
     } else if (fault == QStringLiteral("a folder named oz")) {
         QFile::remove(oz);
         QDir().mkdir(oz);
