@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +81,70 @@ private slots:
         for (const QPointer<QWidget>& other : others) {
             QVERIFY(other.isNull());
         }
+    }
+
+    // Escape hides the dialog, as "Cancel" does, and a help page, as "Next >" does: each is
+    // kept, to be shown again as it was.
+    void escapeHides_data() {
+        QTest::addColumn<int>("window");
+        QTest::newRow("the Poser folder dialog") << 0;
+        QTest::newRow("help page 1") << 1;
+        QTest::newRow("help page 3") << 3;
+    }
+
+    void escapeHides() {
+        QFETCH(int, window);
+        TestPrefix prefix;
+        Form1 form1;
+        QTest::mouseClick(form1.Command4, Qt::LeftButton);
+        pageThroughAll(form1);
+        QTest::mouseClick(form1.Command7, Qt::LeftButton);
+        const QPointer<QWidget> shown = window == 0
+                                            ? static_cast<QWidget*>(form1.findChild<Form2*>())
+                                            : pages(form1).at(window - 1);
+        QVERIFY(shown->isVisible());
+        QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown.data(), Qt::Key_Escape);
+        QVERIFY(!shown.isNull());
+        QVERIFY(!shown->isVisible());
+    }
+
+    // Assistive technology can name and tell the use of every control, and read what each
+    // help page's picture shows.
+    void everyControlIsNamedAndDescribed() {
+        TestPrefix prefix;
+        Form1 form1;
+        QTest::mouseClick(form1.Command4, Qt::LeftButton);
+        pageThroughAll(form1);
+        QList<QWidget*> windows{&form1, form1.findChild<Form2*>()};
+        for (HelpPage* page : pages(form1)) {
+            windows.append(page);
+        }
+        for (QWidget* window : windows) {
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+                const QString name = read->text(QAccessible::Name);
+                const QString description = read->text(QAccessible::Description);
+                QVERIFY2(control->isWindow() || (!name.isEmpty() && !description.isEmpty()),
+                         qPrintable(window->windowTitle() + ": " + name + " / " + description));
+            }
+        }
+    }
+
+    // Page 3 tells how many files the number buttons can choose: as many as the window has.
+    void page3CountsTheNumberButtonsOfTheWindow() {
+        TestPrefix prefix;
+        Form1 form1;
+        pageThroughAll(form1);
+        qsizetype numberButtons = 0;
+        for (const QPushButton* button : form1.findChildren<QPushButton*>()) {
+            numberButtons += button->text().toInt() > 0 ? 1 : 0;
+        }
+        const QStringList words{"no", "one", "two", "three", "four", "five", "six", "seven"};
+        const QString text = QAccessible::queryAccessibleInterface(form1.helpPage3->Picture)
+                                 ->text(QAccessible::Description);
+        QVERIFY2(text.contains(QString("with 1 to %1,").arg(numberButtons)), qPrintable(text));
+        QVERIFY2(text.contains("At most " + words.value(numberButtons) + " files"),
+                 qPrintable(text));
     }
 };
 
