@@ -88,18 +88,14 @@ void TransferButtonsTest::keysPressTheShownNumberButtons_data() {
     QTest::addColumn<QString>("keys");  // typed where the focus is, starting in the look-up box
     QTest::addColumn<QString>("sent");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("Enter looks up, 2 sends the second match") << "Return, 2"
-                                                              << "c:\\2\\s.jpg"
-                                                              << "Look-up box";
-    QTest::newRow("so does Space, and 3 the third") << "Space, 3"
-                                                    << "c:\\3\\s.jpg"
-                                                    << "Look-up box";
-    QTest::newRow("a hidden button's key does nothing") << "Return, 4, 1"
-                                                        << "c:\\1\\s.jpg"
-                                                        << "Look-up box";
-    QTest::newRow("Tab moves through the results box on to the buttons") << "Return, Tab, Tab, 2"
-                                                                         << "c:\\2\\s.jpg"
-                                                                         << "1";
+    const auto row = [](const char* name, const char* keys, const char* sent, const char* focused) {
+        QTest::newRow(name) << keys << sent << focused;
+    };
+    row("Enter looks up, 2 sends the second match", "Return, 2", "c:\\2\\s.jpg", "Look-up box");
+    row("so does Space, and 3 the third", "Space, 3", "c:\\3\\s.jpg", "Look-up box");
+    row("a hidden button's key does nothing", "Return, 4, 1", "c:\\1\\s.jpg", "Look-up box");
+    row("Tab moves through the results box on to the buttons", "Return, Tab, Tab, 2",
+        "c:\\2\\s.jpg", "1");
 }
 
 // Three matches, found and chosen with the keyboard alone; a shown button pressed by its key
