@@ -1,9 +1,10 @@
 # The commands of the README. Each installs what is missing first and can run again.
 SHELL := /bin/bash
 BUILD := build
-DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev unicode-data doctest-dev libgl-dev libxkbcommon-dev libxcb1-dev \
-	python3 python3-xlib xvfb xauth x11-utils xdotool xclip imagemagick fonts-liberation \
-	fonts-dejavu-core desktop-file-utils appstream systemd man-db dpkg-dev file
+DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-wayland unicode-data doctest-dev libgl-dev \
+	libxkbcommon-dev libxcb1-dev python3 python3-xlib xvfb xauth x11-utils xdotool xclip \
+	imagemagick fonts-liberation fonts-dejavu-core desktop-file-utils appstream systemd man-db \
+	dpkg-dev file python3-pyatspi at-spi2-core dbus
 # The cross build for Windows, and Wine to run its tests.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64
 LINT_PACKAGES := clang-format-14 clang-tidy-14

@@ -50,6 +50,7 @@ Form1::Form1() : drives(WineDrives::fromEnvironment()), scan(drives) {
     setTextColour(this, Qt::white, Qt::black);
     setFont(sansFont(8.25));
     createControls();
+    describeControls();
     connectHandlers();
 }
 
@@ -88,6 +89,39 @@ void Form1::createControls() {
                        sansFont(26.25, true), QColor(0, 0, 255));
     Label1 = makeLabel(this, QStringLiteral("Copyright \u00A9 2026 The Quobbin developers"),
                        twipsRect(140, 3620, 4935, 255), sansFont(6.75), Qt::white);
+}
+
+// What assistive technology says of each control; the keys that stand for a number button.
+void Form1::describeControls() {
+    const auto describe = [](QWidget* control, const QString& name, const QString& description) {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+    };
+    describe(Text2, QStringLiteral("Look-up box"),
+             QStringLiteral("A click, Enter or Space pastes the copied file name here and looks "
+                            "it up"));
+    describe(Label2, Label2->text(), QStringLiteral("What the look-up box does"));
+    describe(Text1, QStringLiteral("Results"),
+             QStringLiteral("The files of the last look-up, one numbered path a line"));
+    int number = 1;
+    for (QPushButton* button : numberButtons()) {
+        const QString digit = QString::number(number++);
+        describe(button, digit,
+                 QStringLiteral("Puts the path of match ") + digit +
+                     QStringLiteral(" on the clipboard; the key ") + digit +
+                     QStringLiteral(" does the same"));
+        button->setShortcut(QKeySequence(digit));
+    }
+    describe(Command3, Command3->text(), QStringLiteral("Empties the look-up box and the results"));
+    describe(Command4, Command4->text(),
+             QStringLiteral("Opens the dialog in which you choose your Poser folder"));
+    describe(Command5, Command5->text(), QStringLiteral("Indexes the files of your Poser folder"));
+    describe(Command7, QStringLiteral("Help"), QStringLiteral("Opens the help pages"));
+    describe(Check1, Check1->text(),
+             QStringLiteral("Keeps other programs usable while Update works; untick it for "
+                            "faster work"));
+    describe(Label3, Label3->text(), QStringLiteral("The program's name"));
+    describe(Label1, Label1->text(), QStringLiteral("The copyright line"));
 }
 
 // Each control's event reaches the handler named after the control and the event.

@@ -79,6 +79,7 @@ protected:
 
 private:
     void createControls();
+    void describeControls();
     void connectHandlers();
     void Form_Unload();
     void End();

@@ -4,25 +4,38 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
 constexpr int noDisplayStatus = 1;
 
-QtMessageHandler toolkitHandler = nullptr;
-bool displayUnanswered = false;
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
 
-// The toolkit first says that it could not connect, then why no platform plugin loaded, then
-// aborts; none of it means much to someone who started the program without a desktop.
+QtMessageHandler toolkitHandler = nullptr;
+bool platformStarted = false;
+std::vector<HeldMessage> held;
+
+// Until its platform plugin is up, the toolkit's messages are held back: a display that does
+// not answer, a Wayland without a compositor and a plugin that is missing or fails all end in
+// the toolkit's abort, after lines that mean little to someone without a desktop. The program
+// then says in one line what to do instead; on a good start the held messages follow as usual.
 void handleToolkitMessage(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
-    if (message.startsWith(QStringLiteral("could not connect to display"))) {
-        displayUnanswered = true;
-    }
-    if (!displayUnanswered) {
+    if (platformStarted) {
         toolkitHandler(type, context, message);
     } else if (type == QtFatalMsg) {
         std::_Exit(explainNoDisplay());
+    } else {
+        held.push_back(
+            {type, context.file, context.line, context.function, context.category, message});
     }
 }
 
@@ -45,4 +58,14 @@ int explainNoDisplay() {
 
 void explainUnansweredDisplay() {
     toolkitHandler = qInstallMessageHandler(handleToolkitMessage);
+}
+
+void displayAnswered() {
+    platformStarted = true;
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
+        toolkitHandler(message.type, context, message.text);
+    }
+    held.clear();
 }

@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
     explainUnansweredDisplay();
     QApplication app(argc, argv);
+    displayAnswered();
     QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1 form;

@@ -3,49 +3,18 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-// The length of the line break that starts at `i` in UTF-8 text; 0 where none does.
-qsizetype breakAt(QByteArrayView utf8, qsizetype i) {
-    switch (utf8[i]) {
-        case '\n':
-            return 1;
-        case '\r':
-            return i + 1 < utf8.size() && utf8[i + 1] == '\n' ? 2 : 1;
-        case '\xE2':  // U+2028 and U+2029: E2 80 A8 and E2 80 A9
-            return i + 2 < utf8.size() && utf8[i + 1] == '\x80' &&
-                           (utf8[i + 2] == '\xA8' || utf8[i + 2] == '\xA9')
-                       ? 3
-                       : 0;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 void CompactLines::setText(QByteArray utf8) {
     bytes = std::move(utf8);
-    spans = splitLines(bytes, 0);
-    unusedBytes = 0;
-}
-
-std::vector<CompactLines::Span> CompactLines::splitLines(QByteArrayView utf8, qsizetype offset) {
-    std::vector<Span> lines;
-    lines.reserve(size_t(std::count(utf8.begin(), utf8.end(), '\n')) + 1);
+    spans.clear();
+    spans.reserve(size_t(bytes.count('\n')) + 1);
     qsizetype start = 0;
-    for (qsizetype i = 0; i < utf8.size();) {
-        const qsizetype breakLength = breakAt(utf8, i);
-        if (breakLength == 0) {
-            ++i;
-            continue;
-        }
-        lines.push_back({offset + start, i - start});
-        i += breakLength;
-        start = i;
+    for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
+        const qsizetype length = end - start;
+        spans.push_back({start, length > 0 && bytes[end - 1] == '\r' ? length - 1 : length});
+        start = end + 1;
     }
-    lines.push_back({offset + start, utf8.size() - start});
-    return lines;
+    spans.push_back({start, bytes.size() - start});
+    lineOffsets.clear();
 }
 
 QString CompactLines::text(TextPosition from, TextPosition to) const {
@@ -67,35 +36,27 @@ QString CompactLines::text(TextPosition from, TextPosition to) const {
     return QString::fromUtf8(utf8);
 }
 
-TextPosition CompactLines::replace(TextPosition from, TextPosition to, const QString& text) {
-    const QString tail = line(to.line).mid(to.column);
-    const QByteArray utf8 = (line(from.line).left(from.column) + text + tail).toUtf8();
-    const std::vector<Span> lines = splitLines(utf8, bytes.size());
-    bytes.append(utf8);
-    const auto replaced = spans.begin() + from.line;
-    const auto after = spans.begin() + to.line + 1;
-    for (auto span = replaced; span != after; ++span) {
-        unusedBytes += span->length;
-    }
-    spans.insert(spans.erase(replaced, after), lines.begin(), lines.end());
-    const qsizetype endLine = from.line + qsizetype(lines.size()) - 1;
-    const TextPosition end{endLine, line(endLine).size() - tail.size()};
-    dropUnusedBytes();
-    return end;
-}
-
-// Edits leave the lines they replaced behind; once those outweigh the text, they go.
-void CompactLines::dropUnusedBytes() {
-    if (unusedBytes < (1 << 20) || unusedBytes < bytes.size() / 2) {
+void CompactLines::measureLines() const {
+    if (!lineOffsets.empty()) {
         return;
     }
-    QByteArray kept;
-    kept.reserve(bytes.size() - unusedBytes);
-    for (Span& span : spans) {
-        const qsizetype offset = kept.size();
-        kept.append(bytes.constData() + span.offset, span.length);
-        span.offset = offset;
+    lineOffsets.reserve(spans.size());
+    qsizetype offset = 0;
+    for (qsizetype i = 0; i < count(); ++i) {
+        lineOffsets.push_back(offset);
+        offset += line(i).size() + 1;
     }
-    bytes = std::move(kept);
-    unusedBytes = 0;
+}
+
+qsizetype CompactLines::offsetOf(TextPosition position) const {
+    measureLines();
+    return lineOffsets[size_t(position.line)] + position.column;
+}
+
+TextPosition CompactLines::positionAt(qsizetype offset) const {
+    measureLines();
+    const auto after = std::upper_bound(lineOffsets.begin(), lineOffsets.end(), offset);
+    const qsizetype line = std::max<qsizetype>(0, after - lineOffsets.begin() - 1);
+    const qsizetype column = offset - lineOffsets[size_t(line)];
+    return {line, std::clamp<qsizetype>(column, 0, this->line(line).size())};
 }

@@ -13,9 +13,10 @@ struct TextPosition {
     auto operator<=>(const TextPosition&) const = default;  // NOLINT(modernize-use-nullptr)
 };
 
-// An editable text held as lines of UTF-8 back to back, which a million lines of look-up
-// results fill at the cost of their bytes and 16 bytes a line. CR LF, LF, CR and the
-// Unicode line and paragraph separators all end a line, as in a text box.
+// A text held as lines of UTF-8 back to back, which a million lines of look-up results fill at
+// the cost of their bytes and 16 bytes a line. Only LF ends a line, and a CR just before it is
+// dropped: a file name may hold any other line or paragraph separator, and each path stays
+// one line.
 class CompactLines {
 public:
     CompactLines() { setText(QByteArray()); }
@@ -31,8 +32,10 @@ public:
     QString line(qsizetype i) const { return QString::fromUtf8(bytesOf(i)); }
     TextPosition end() const { return {count() - 1, line(count() - 1).size()}; }
 
-    // Puts a text in the place of the text between two positions; gives where it ends.
-    TextPosition replace(TextPosition from, TextPosition to, const QString& text);
+    // A position as the UTF-16 code units of the whole text before it, each line end one, and
+    // back. The first call on a text measures every line; only assistive technology asks.
+    qsizetype offsetOf(TextPosition position) const;
+    TextPosition positionAt(qsizetype offset) const;
 
 private:
     struct Span {
@@ -43,11 +46,9 @@ private:
     QByteArrayView bytesOf(qsizetype i) const {
         return {bytes.constData() + spans[size_t(i)].offset, spans[size_t(i)].length};
     }
-    // The lines of a UTF-8 text that is to stand at `offset` in `bytes`.
-    static std::vector<Span> splitLines(QByteArrayView utf8, qsizetype offset);
-    void dropUnusedBytes();
+    void measureLines() const;
 
-    QByteArray bytes;  // every line, and what is left of lines since replaced
+    QByteArray bytes;
     std::vector<Span> spans;
-    qsizetype unusedBytes = 0;
+    mutable std::vector<qsizetype> lineOffsets;  // where each line starts; empty until asked
 };

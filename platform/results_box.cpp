@@ -1,5 +1,6 @@
 #include "platform/results_box.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -13,6 +14,8 @@
 #include <functional>
 #include <utility>
 
+#include "platform/results_box_accessible.h"
+
 namespace {
 
 constexpr qreal margin = 4;  // around the text, as in Qt's own text boxes
@@ -21,11 +24,30 @@ constexpr int dragScrollMs = 50;
 // right from the start; the lines of a longer one are measured as they come into view.
 constexpr qsizetype linesMeasuredAtOnce = 1000;
 
+// Shown in the place of a character that would end the line early or reorder what follows it:
+// the line and paragraph separators, the controls of the bidirectional algorithm and the other
+// control characters. A file name may hold any of them, and the path must still read as one
+// line in its own order; the user sees that something is there, and copies it as it is.
+constexpr QChar placeholder = QChar::ReplacementCharacter;
+
+bool reordersOrBreaks(QChar c) {
+    const char16_t code = c.unicode();
+    return (c.category() == QChar::Other_Control && code != u'\t') || code == 0x061C ||
+           code == 0x200E || code == 0x200F || (code >= 0x2028 && code <= 0x202E) ||
+           (code >= 0x2066 && code <= 0x2069);
+}
+
+// One placeholder for one UTF-16 unit, so that columns stay those of the text.
+QString shown(QString line) {
+    std::replace_if(line.begin(), line.end(), reordersOrBreaks, placeholder);
+    return line;
+}
+
 }  // namespace
 
 ResultsBox::ResultsBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    ResultsBoxAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
     horizontalScrollBar()->setSingleStep(20);
     updateScrollBars();
@@ -36,6 +58,7 @@ void ResultsBox::setPlainText(const QString& text) {
 }
 
 void ResultsBox::setPlainTextUtf8(QByteArray text) {
+    const QString textBefore = QAccessible::isActive() ? lines.text() : QString();
     lines.setText(std::move(text));
     cursor = anchor = {};
     cursorGoalX.reset();
@@ -43,20 +66,26 @@ void ResultsBox::setPlainTextUtf8(QByteArray text) {
     for (qsizetype i = 0; i < std::min(lines.count(), linesMeasuredAtOnce); ++i) {
         noteWidth(*layOut(i));
     }
-    undoable.clear();
-    redoable.clear();
     updateScrollBars();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent changed(this, 0, textBefore, lines.text());
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 // Layout and scrolling: the vertical scroll bar counts lines, the horizontal one pixels.
 
+// A line is laid out left to right, whatever its first letter, with the characters that
+// would break or reorder it shown as placeholders (a direction forced on the layout alone
+// would not stop an override character from reversing the rest of a path).
 std::unique_ptr<QTextLayout> ResultsBox::layOut(qsizetype line) const {
-    auto layout = std::make_unique<QTextLayout>(lines.line(line), font());
+    auto layout = std::make_unique<QTextLayout>(shown(lines.line(line)), font());
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
     layout->setTextOption(option);
     layout->setCacheEnabled(true);
     layout->beginLayout();
@@ -145,16 +174,16 @@ void ResultsBox::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
-void ResultsBox::showCursor() {
+void ResultsBox::showPosition(TextPosition at) {
     QScrollBar* rows = verticalScrollBar();
-    if (cursor.line < rows->value()) {
-        rows->setValue(int(cursor.line));
-    } else if (cursor.line >= rows->value() + linesInView()) {
-        rows->setValue(int(cursor.line - linesInView() + 1));
+    if (at.line < rows->value()) {
+        rows->setValue(int(at.line));
+    } else if (at.line >= rows->value() + linesInView()) {
+        rows->setValue(int(at.line - linesInView() + 1));
     }
-    const std::unique_ptr<QTextLayout> line = layOut(cursor.line);
+    const std::unique_ptr<QTextLayout> line = layOut(at.line);
     noteWidth(*line);
-    const qreal x = margin + line->lineAt(0).cursorToX(int(cursor.column));
+    const qreal x = margin + line->lineAt(0).cursorToX(int(at.column));
     QScrollBar* columns = horizontalScrollBar();
     if (x < columns->value() + margin) {
         columns->setValue(int(x - margin));
@@ -171,12 +200,17 @@ TextPosition ResultsBox::positionAt(QPoint point) const {
     return {line, layOut(line)->lineAt(0).xToCursor(x)};
 }
 
-QRect ResultsBox::cursorRect() const {
-    const qreal x = margin - horizontalScrollBar()->value() +
-                    layOut(cursor.line)->lineAt(0).cursorToX(int(cursor.column));
-    const qreal y =
-        topOfFirstLine() + qreal(cursor.line - verticalScrollBar()->value()) * lineHeight();
-    return QRectF(x, y, 1, lineHeight()).toAlignedRect().translated(viewport()->pos());
+// The box of the character at a place, within the box; one pixel wide at a line's end.
+QRect ResultsBox::characterRect(TextPosition at) const {
+    const std::unique_ptr<QTextLayout> layout = layOut(at.line);
+    const QTextLine line = layout->lineAt(0);
+    const qreal start = line.cursorToX(int(at.column));
+    // A letter that runs right to left ends on the left of where it starts.
+    const auto [left, right] = std::minmax(
+        start, at.column < line.textLength() ? line.cursorToX(int(at.column) + 1) : start + 1);
+    const qreal x = margin - horizontalScrollBar()->value() + left;
+    const qreal y = topOfFirstLine() + qreal(at.line - verticalScrollBar()->value()) * lineHeight();
+    return QRectF(x, y, right - left, lineHeight()).toAlignedRect().translated(viewport()->pos());
 }
 
 // The cursor and the selection.
@@ -252,10 +286,24 @@ void ResultsBox::moveCursor(TextPosition to, bool select, bool keepGoalX) {
     if (!keepGoalX) {
         cursorGoalX.reset();
     }
-    lastEditTyped = false;
-    showCursor();
+    showPosition(cursor);
     restartBlink();
     viewport()->update();
+    tellAssistiveTechnology(select);
+}
+
+void ResultsBox::tellAssistiveTechnology(bool selectionChanged) const {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTextCursorEvent moved(const_cast<ResultsBox*>(this), int(lines.offsetOf(cursor)));
+    QAccessible::updateAccessibility(&moved);
+    if (selectionChanged) {
+        const auto [from, to] = selection();
+        QAccessibleTextSelectionEvent selected(const_cast<ResultsBox*>(this),
+                                               int(lines.offsetOf(from)), int(lines.offsetOf(to)));
+        QAccessible::updateAccessibility(&selected);
+    }
 }
 
 void ResultsBox::restartBlink() {
@@ -348,112 +396,9 @@ void ResultsBox::selectAll() {
     offerSelection();
 }
 
-// Edits.
-
-bool ResultsBox::editByKey(QKeyEvent* event) {
-    const QString typed = event->text();
-    if (event->matches(QKeySequence::SelectAll)) {
-        selectAll();
-    } else if (event->matches(QKeySequence::Copy)) {
-        copy();
-    } else if (event->matches(QKeySequence::Cut)) {
-        cut();
-    } else if (event->matches(QKeySequence::Paste)) {
-        paste();
-    } else if (event->matches(QKeySequence::Undo)) {
-        undo();
-    } else if (event->matches(QKeySequence::Redo)) {
-        redo();
-    } else if (event->matches(QKeySequence::Delete)) {
-        eraseOr(Step::NextLetter);
-    } else if (event->matches(QKeySequence::Backspace) ||
-               (event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier))) {
-        eraseOr(Step::PreviousLetter);
-    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        eraseOr(Step::NextWord);
-    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        eraseOr(Step::PreviousWord);
-    } else if (event->matches(QKeySequence::InsertParagraphSeparator) ||
-               event->matches(QKeySequence::InsertLineSeparator)) {
-        insert(QStringLiteral("\n"));
-    } else if (!typed.isEmpty() && (typed.front().isPrint() || typed.front() == u'\t')) {
-        insert(typed, true);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-void ResultsBox::insert(const QString& text, bool typed) {
-    const auto [from, to] = selection();
-    apply({from, to, text}, typed);
-}
-
-// Erases the selection, or else the letter or word that a step passes over.
-void ResultsBox::eraseOr(Step step) {
-    if (anchor == cursor) {
-        anchor = stepped(cursor, step);
-    }
-    insert({});
-}
-
-void ResultsBox::apply(const Edit& edit, bool typed) {
-    // Typing on where the last typing ended is undone with it, at one go.
-    const bool typingOn = typed && lastEditTyped && !undoable.empty() && edit.from == edit.to &&
-                          edit.from == undoable.back().to;
-    const Edit inverse = swap(edit);
-    if (typingOn) {
-        undoable.back().to = inverse.to;
-    } else {
-        undoable.push_back(inverse);
-    }
-    redoable.clear();
-    moveCursor(inverse.to, false);
-    lastEditTyped = typed;
-}
-
-// Makes an edit; gives the edit that takes it back.
-ResultsBox::Edit ResultsBox::swap(const Edit& edit) {
-    QString replaced = lines.text(edit.from, edit.to);
-    const TextPosition end = lines.replace(edit.from, edit.to, edit.text);
-    updateScrollBars();
-    viewport()->update();
-    return {edit.from, end, std::move(replaced)};
-}
-
-void ResultsBox::undo() {
-    if (undoable.empty()) {
-        return;
-    }
-    redoable.push_back(swap(undoable.back()));
-    undoable.pop_back();
-    moveCursor(redoable.back().to, false);
-}
-
-void ResultsBox::redo() {
-    if (redoable.empty()) {
-        return;
-    }
-    undoable.push_back(swap(redoable.back()));
-    redoable.pop_back();
-    moveCursor(undoable.back().to, false);
-}
-
 void ResultsBox::copy() const {
     if (anchor != cursor) {
         QGuiApplication::clipboard()->setText(selectedText());
-    }
-}
-
-void ResultsBox::cut() {
-    copy();
-    insert({});
-}
-
-void ResultsBox::paste() {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (!text.isEmpty()) {
-        insert(text);
     }
 }
 
@@ -461,11 +406,6 @@ void ResultsBox::paste() {
 
 void ResultsBox::mousePressEvent(QMouseEvent* event) {
     const TextPosition at = positionAt(event->position().toPoint());
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-        moveCursor(at, false);
-        insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
-        return;
-    }
     if (event->button() != Qt::LeftButton) {
         return;
     }
@@ -521,17 +461,11 @@ void ResultsBox::contextMenuEvent(QContextMenuEvent* event) {
     };
     const bool selected = anchor != cursor;
     const Command commands[] = {
-        {tr("&Undo"), QKeySequence::Undo, !undoable.empty(), [this] { undo(); }},
-        {tr("&Redo"), QKeySequence::Redo, !redoable.empty(), [this] { redo(); }},
-        {tr("Cu&t"), QKeySequence::Cut, selected, [this] { cut(); }},
         {tr("&Copy"), QKeySequence::Copy, selected, [this] { copy(); }},
-        {tr("&Paste"), QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(),
-         [this] { paste(); }},
-        {tr("Delete"), QKeySequence::Delete, selected, [this] { insert({}); }},
         {tr("Select All"), QKeySequence::SelectAll, true, [this] { selectAll(); }}};
     QMenu menu(this);
     for (const Command& command : commands) {
-        if (command.key == QKeySequence::Cut || command.key == QKeySequence::SelectAll) {
+        if (command.key == QKeySequence::SelectAll) {
             menu.addSeparator();
         }
         QAction* action = menu.addAction(command.text, command.run);
@@ -541,12 +475,17 @@ void ResultsBox::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+// Read only: the keys select and copy; the rest go on to the window.
 void ResultsBox::keyPressEvent(QKeyEvent* event) {
-    if (editByKey(event) || moveByKey(event)) {
-        event->accept();
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (!moveByKey(event)) {
+        event->ignore();
         return;
     }
-    event->ignore();
+    event->accept();
 }
 
 void ResultsBox::focusInEvent(QFocusEvent* event) {
@@ -570,27 +509,5 @@ void ResultsBox::timerEvent(QTimerEvent* event) {
         moveCursor(positionAt(dragPoint), true);
     } else {
         QAbstractScrollArea::timerEvent(event);
-    }
-}
-
-void ResultsBox::inputMethodEvent(QInputMethodEvent* event) {
-    if (!event->commitString().isEmpty()) {
-        insert(event->commitString(), true);
-    }
-    event->accept();
-}
-
-QVariant ResultsBox::inputMethodQuery(Qt::InputMethodQuery query) const {
-    switch (query) {
-        case Qt::ImEnabled:
-            return true;
-        case Qt::ImCursorRectangle:
-            return cursorRect();
-        case Qt::ImCursorPosition:
-            return int(cursor.column);
-        case Qt::ImSurroundingText:
-            return lines.line(cursor.line);
-        default:
-            return QAbstractScrollArea::inputMethodQuery(query);
     }
 }

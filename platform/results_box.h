@@ -15,7 +15,9 @@ class QTextLayout;
 // A multi-line text box for look-up results, which may run to a million lines. It keeps the
 // text as compact lines and lays out only the lines in view, where a QPlainTextEdit spends
 // some 230 bytes on each line and keeps every line it has shown laid out. The user reads,
-// selects, copies and edits it as any text box; it never wraps lines.
+// selects and copies it as any read-only text box; it never wraps lines, and shows each line
+// left to right in the order of its characters (see layOut). Assistive technology reads its
+// text, lines, caret and selection (ResultsBoxAccessible).
 class ResultsBox : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -41,12 +43,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
-    // Tab types a tab, as in any text box.
-    bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    friend class ResultsBoxAccessible;
+
     enum class Step {
         NextLetter,
         PreviousLetter,
@@ -61,12 +61,6 @@ private:
         TextStart,
         TextEnd
     };
-    // An edit puts `text` in the place of the text from `from` to `to`.
-    struct Edit {
-        TextPosition from;
-        TextPosition to;
-        QString text;
-    };
 
     // Layout and scrolling.
     std::unique_ptr<QTextLayout> layOut(qsizetype line) const;
@@ -75,9 +69,9 @@ private:
     qsizetype linesInView() const;
     void updateScrollBars();
     void noteWidth(const QTextLayout& line);
-    void showCursor();
+    void showPosition(TextPosition at);
     TextPosition positionAt(QPoint point) const;
-    QRect cursorRect() const;
+    QRect characterRect(TextPosition at) const;
 
     // The cursor and the selection.
     std::pair<TextPosition, TextPosition> selection() const { return std::minmax(anchor, cursor); }
@@ -86,22 +80,12 @@ private:
     TextPosition letterStep(TextPosition from, bool forward, bool words) const;
     TextPosition lineStep(TextPosition from, qsizetype by);
     void moveCursor(TextPosition to, bool select, bool keepGoalX = false);
+    void tellAssistiveTechnology(bool selectionChanged) const;
     void restartBlink();
     bool moveByKey(QKeyEvent* event);
     void selectWordAt(TextPosition at);
     void offerSelection();
-
-    // Edits.
-    bool editByKey(QKeyEvent* event);
-    void insert(const QString& text, bool typed = false);
-    void eraseOr(Step step);
-    void apply(const Edit& edit, bool typed);
-    Edit swap(const Edit& edit);
-    void undo();
-    void redo();
     void copy() const;
-    void cut();
-    void paste();
     void selectAll();
 
     CompactLines lines;
@@ -109,9 +93,6 @@ private:
     TextPosition anchor;               // the selection's other end; the cursor when none
     std::optional<qreal> cursorGoalX;  // kept while moving up and down
     qreal widest = 0;                  // the widest line laid out so far
-    std::vector<Edit> undoable;        // each the edit that undoes one
-    std::vector<Edit> redoable;
-    bool lastEditTyped = false;  // typing extends the last undoable edit
     bool cursorShown = false;
     QBasicTimer blink;
     QBasicTimer dragScroll;  // while the mouse selects beyond the box

@@ -1,5 +1,6 @@
 #include "setup/form2.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -34,6 +35,17 @@ void Form2::createControls() {
     Command1->setGeometry(twipsRect(3120, 1080, 1455, 495));
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     Command2->setGeometry(twipsRect(3120, 1680, 1455, 495));
+
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleDescription(QStringLiteral("The drive that holds your Poser folder"));
+    Dir1->setAccessibleName(QStringLiteral("Folder"));
+    Dir1->setAccessibleDescription(
+        QStringLiteral("Open your Poser folder here: Enter or a double click opens a folder"));
+    Command1->setAccessibleDescription(
+        QStringLiteral("Stores the opened folder as your Poser folder and closes the dialog"));
+    Command2->setAccessibleDescription(
+        QStringLiteral("Closes the dialog without storing anything"));
+    Label1->setAccessibleDescription(QStringLiteral("What the dialog asks of you"));
 
     connect(Drive1, &DriveListBox::Change, this, &Form2::Drive1_Change);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -89,6 +101,14 @@ void Form2::Command1_Click() {
 
 void Form2::Command2_Click() {
     hide();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command2_Click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 // "Set": the dialog, made and loaded on its first showing.

@@ -32,6 +32,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+protected:
+    // Escape does what "Cancel" does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     void createControls();

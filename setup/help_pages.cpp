@@ -1,7 +1,7 @@
 #include "setup/help_pages.h"
 
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 #include "app/form1.h"
@@ -14,22 +14,37 @@ QPushButton* makeNextButton(QWidget* page, int leftTwips) {
     auto* next = new QPushButton(QStringLiteral("Next >"), page);
     next->setGeometry(twipsRect(leftTwips, 120, 1215, 495));
     setFaceColour(next, QColor(255, 255, 0));
+    next->setAccessibleName(QStringLiteral("Next"));
+    next->setAccessibleDescription(QStringLiteral("Shows the next help page"));
     return next;
 }
 
 }  // namespace
 
 HelpPage::HelpPage(Form1* owner, const QString& caption, int clientWidthTwips,
-                   int clientHeightTwips, QPixmap picture)
-    : QWidget(owner), form1(owner), pagePicture(std::move(picture)) {
+                   int clientHeightTwips, const HelpPicture& picture)
+    : QWidget(owner), form1(owner) {
     setWindowTitle(caption);
     setFixedDialog(this, clientWidthTwips, clientHeightTwips);
     setFont(sansFont(8.25));
+    // Made first, so that the page's controls stand in front of it.
+    Picture = new QLabel(this);
+    Picture->setPixmap(picture.picture);
+    Picture->setGeometry(QRect(QPoint(0, 0), picture.picture.deviceIndependentSize().toSize()));
+    Picture->setAccessibleName(picture.summary);
+    Picture->setAccessibleDescription(picture.captions);
 }
 
-void HelpPage::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, pagePicture);
+QPixmap HelpPage::picture() const {
+    return Picture->pixmap();
+}
+
+void HelpPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 Form4::Form4(Form1* owner)
@@ -37,6 +52,7 @@ Form4::Form4(Form1* owner)
     Label1 = new QLabel(QStringLiteral("SETUP"), this);
     Label1->setGeometry(twipsRect(3600, 120, 1695, 495));
     Label1->setFont(sansFont(18, true));
+    Label1->setAccessibleDescription(QStringLiteral("The title of the first help page"));
     Command2 = makeNextButton(this, 6120);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
 }

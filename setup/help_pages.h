@@ -4,27 +4,28 @@
 #include <QString>
 #include <QWidget>
 
+struct HelpPicture;
 class Form1;
 class QLabel;
 class QPushButton;
 
-// A page of help: a picture, the window's background, drawn unscaled from the top left. The
-// "Next >" buttons hide their page; the close box destroys it.
+// A page of help: a picture, the window's background, drawn unscaled from the top left, that
+// assistive technology reads as its text alternative. The "Next >" buttons and Escape hide
+// their page; the close box destroys it.
 class HelpPage : public QWidget {
     Q_OBJECT
 
 public:
-    const QPixmap& picture() const { return pagePicture; }
+    QLabel* Picture;
+
+    QPixmap picture() const;
 
 protected:
     HelpPage(Form1* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips,
-             QPixmap picture);
-    void paintEvent(QPaintEvent* event) override;
+             const HelpPicture& picture);
+    void keyPressEvent(QKeyEvent* event) override;
 
     Form1* form1;
-
-private:
-    QPixmap pagePicture;
 };
 
 // Page 1: setting up.

@@ -28,9 +28,21 @@ QRect placed(const QWidget* control, QPoint clientTopLeft) {
     return control->geometry().translated(clientTopLeft);
 }
 
+// The captions as read aloud: each numbered caption on a line of its own, then the note.
+QString readAloud(const QStringList& numbered, const QString& note = {}) {
+    QStringList lines;
+    for (qsizetype i = 0; i < numbered.size(); ++i) {
+        lines.append(QString::number(i + 1) + QStringLiteral(". ") + numbered[i]);
+    }
+    if (!note.isEmpty()) {
+        lines.append(note);
+    }
+    return lines.join(u'\n');
+}
+
 }  // namespace
 
-QPixmap setupPicture() {
+HelpPicture setupPicture() {
     Form1 window;
     showThreeMatches(window, {}, {});
     QPixmap picture = blankPicture({500, 500});
@@ -46,26 +58,31 @@ QPixmap setupPicture() {
                 QPoint(multiTask.right() + 2, multiTask.center().y()), 2);
     drawCallout(painter, update.center() - QPoint(0, 62), update.center() - QPoint(0, 18), 3);
 
-    drawCaptionList(
-        painter, 342,
-        {QStringLiteral("Use Set to locate and open your Poser main folder."),
-         QStringLiteral("Tick Multi-task to keep other programs usable while Quobbin works; "
-                        "untick it for faster work."),
-         QStringLiteral("Use Update to index Poser's files. Quobbin is then ready.")},
-        QStringLiteral("Setting up takes these three steps. Run Update after you have installed "
-                       "all your Poser models, and again only when Poser cannot find newly "
-                       "installed files."));
-    return picture;
+    const QStringList steps{
+        QStringLiteral("Use Set to locate and open your Poser main folder."),
+        QStringLiteral("Tick Multi-task to keep other programs usable while Quobbin works; "
+                       "untick it for faster work."),
+        QStringLiteral("Use Update to index Poser's files. Quobbin is then ready.")};
+    const QString note = QStringLiteral(
+        "Setting up takes these three steps. Run Update after you have installed "
+        "all your Poser models, and again only when Poser cannot find newly "
+        "installed files.");
+    drawCaptionList(painter, 342, steps, note);
+    return {picture,
+            QStringLiteral("The main window, with Set, Multi-task and Update numbered 1 to 3"),
+            readAloud(steps, note)};
 }
 
-QPixmap fileNamePicture() {
+HelpPicture fileNamePicture() {
     LocateFileDialog dialog(missingFile);
     QPixmap picture = blankPicture({500, 600});
     QPainter painter(&picture);
     drawWordmark(painter);
     drawWindow(painter, {6, 50}, dialog);
-    drawCaption(painter, {10, 335, 460, 40},
-                QStringLiteral("Poser has lost track of a file and asks you to find it."), 1);
+    const QStringList captions{
+        QStringLiteral("Poser has lost track of a file and asks you to find it."),
+        QStringLiteral("Highlight the file name, right-click it for the menu and choose Copy.")};
+    drawCaption(painter, {10, 335, 460, 40}, captions[0], 1);
 
     // A close-up of the file-name box, with the menu that a right click on it opens.
     const QPixmap fileNameRow = dialog.fileNameRowWithNameHighlighted();
@@ -80,17 +97,17 @@ QPixmap fileNamePicture() {
 
     const int captionLeft = menuAt.x() + menu.picture.deviceIndependentSize().width() + 40;
     const QRect caption(captionLeft, menuAt.y() + 34, 466 - captionLeft, 100);
-    drawCaption(painter, caption,
-                QStringLiteral("Highlight the file name, right-click it for the menu and "
-                               "choose Copy."),
-                2);
+    drawCaption(painter, caption, captions[1], 2);
     const QRect copy = menu.chosenEntry.translated(menuAt);
     drawArrow(painter, QPoint(caption.left() - 6, caption.top() + 10),
               QPoint(copy.right() + 4, copy.center().y()));
-    return picture;
+    return {picture,
+            QStringLiteral("Poser's dialog asking for the missing file ") + missingFile +
+                QStringLiteral(", and its file-name box with the menu of a right click open"),
+            readAloud(captions)};
 }
 
-QPixmap findFilesPicture() {
+HelpPicture findFilesPicture() {
     Form1 window;
     const QString folder = QStringLiteral("c:\\poser 5\\runtime\\");
     showThreeMatches(window, missingName,
@@ -114,14 +131,18 @@ QPixmap findFilesPicture() {
     drawCallout(painter, QPoint(numbers.right() + 40, numbers.center().y()),
                 QPoint(numbers.right() + 3, numbers.center().y()), 3);
 
-    drawCaptionList(
-        painter, 342,
-        {QStringLiteral("Click the look-up box: the file name shows up in it."),
-         QStringLiteral("Quobbin at once lists every file matching the name."),
-         QStringLiteral("Choose, with 1 to 5, the file of the type that Poser asks for, then "
-                        "paste it into Poser's dialog box. When only one file is found, it is "
-                        "chosen at once.")},
-        QStringLiteral("Poser does not always give the file's extension; then files of that name "
-                       "with any extension are listed. At most five files can be chosen."));
-    return picture;
+    const QStringList steps{
+        QStringLiteral("Click the look-up box: the file name shows up in it."),
+        QStringLiteral("Quobbin at once lists every file matching the name."),
+        QStringLiteral("Choose, with 1 to 5, the file of the type that Poser asks for, then "
+                       "paste it into Poser's dialog box. When only one file is found, it is "
+                       "chosen at once.")};
+    const QString note = QStringLiteral(
+        "Poser does not always give the file's extension; then files of that name "
+        "with any extension are listed. At most five files can be chosen.");
+    drawCaptionList(painter, 342, steps, note);
+    return {picture,
+            QStringLiteral("The main window after a look-up of ") + missingName +
+                QStringLiteral(" that found three files, with the number buttons 1 to 3"),
+            readAloud(steps, note)};
 }

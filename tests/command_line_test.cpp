@@ -47,6 +47,9 @@ void CommandLineTest::exitStatus_data() {
     const QString oneLine = "^[^\n]*--update[^\n]*\n$";
     row("no display and no options: one line", {}, 1, "", oneLine);
     row("a display that does not answer: the same line", {"DISPLAY=:5971"}, 1, "", oneLine);
+    row("Wayland without a compositor: the same line", {"QT_QPA_PLATFORM=wayland"}, 1, "", oneLine);
+    row("a platform plugin that does not exist: the same line", {"QT_QPA_PLATFORM=nowhere"}, 1, "",
+        oneLine);
     row("update: no Poser folder set", {"--update"}, 1, "", "no Poser folder is set.*press Set");
     row("update: the settings file a folder", {"--update"}, 1, "", "c:.ol.zz is no file$",
         {"ol/zz/"});

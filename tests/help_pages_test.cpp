@@ -1,6 +1,9 @@
+#include <QAccessible>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "setup/form2.h"
@@ -79,6 +82,48 @@ private slots:
         for (const QPointer<QWidget>& other : others) {
             QVERIFY(other.isNull());
         }
+    }
+
+    // Escape hides the dialog, as "Cancel" does, and a help page, as "Next >" does; each is
+    // kept, to be shown again as it was. Assistive technology can name and tell the use of
+    // every control of these windows and of the main window, and read each help picture.
+    void escapeHidesAndEveryControlIsDescribed() {
+        TestPrefix prefix;
+        Form1 form1;
+        QTest::mouseClick(form1.Command4, Qt::LeftButton);
+        pageThroughAll(form1);
+        QTest::mouseClick(form1.Command7, Qt::LeftButton);
+        const QList<QPointer<QWidget>> windows{&form1, form1.findChild<Form2*>(),
+                                               form1.helpPage1.data(), form1.helpPage2.data(),
+                                               form1.helpPage3.data()};
+        for (QWidget* window : windows) {
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
+                const QString said =
+                    read->text(QAccessible::Name) + " / " + read->text(QAccessible::Description);
+                QVERIFY2(control->isWindow() || (!said.startsWith(" /") && !said.endsWith("/ ")),
+                         qPrintable(window->windowTitle() + ": " + said));
+            }
+            if (window != &form1 && window->isVisible()) {
+                QTest::keyClick(window->focusWidget() ? window->focusWidget() : window,
+                                Qt::Key_Escape);
+                QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
+            }
+        }
+    }
+
+    // Page 3 tells how many files the number buttons can choose: as many as the window has.
+    void page3CountsTheNumberButtonsOfTheWindow() {
+        TestPrefix prefix;
+        Form1 form1;
+        pageThroughAll(form1);
+        const QString text = form1.helpPage3->Picture->accessibleDescription();
+        const auto buttons = form1.findChildren<QPushButton*>();
+        const auto count = std::count_if(buttons.begin(), buttons.end(),
+                                         [](auto* button) { return button->text().toInt() > 0; });
+        const QStringList words{"no", "one", "two", "three", "four", "five", "six", "seven"};
+        QVERIFY2(text.contains(QString("with 1 to %1,").arg(count)), qPrintable(text));
+        QVERIFY2(text.contains("At most " + words.value(count) + " files"), qPrintable(text));
     }
 };
 

@@ -18,6 +18,8 @@ private slots:
     void onlyDrivePathsAreSent();
     void eachButtonSendsItsOwnMatch();
     void clearThenASingleMatch();
+    void keysPressTheShownNumberButtons_data();
+    void keysPressTheShownNumberButtons();
 };
 
 void TransferButtonsTest::onlyDrivePathsAreSent_data() {
@@ -80,6 +82,41 @@ void TransferButtonsTest::clearThenASingleMatch() {
     QTest::mouseClick(form.Command10, Qt::LeftButton);
     QCOMPARE(boxes.texts(), QStringList(2, cantSend));
     QCOMPARE(clipboardText(), QStringLiteral("c:\\d\\e.jpg"));
+}
+
+void TransferButtonsTest::keysPressTheShownNumberButtons_data() {
+    QTest::addColumn<QString>("keys");  // typed where the focus is, starting in the look-up box
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("focused");
+    const auto row = [](const char* name, const char* keys, const char* sent, const char* focused) {
+        QTest::newRow(name) << keys << sent << focused;
+    };
+    row("Enter looks up, 2 sends the second match", "Return, 2", "c:\\2\\s.jpg", "Look-up box");
+    row("so does Space, and 3 the third", "Space, 3", "c:\\3\\s.jpg", "Look-up box");
+    row("a hidden button's key does nothing", "Return, 4, 1", "c:\\1\\s.jpg", "Look-up box");
+    row("Tab moves through the results box on to the buttons", "Return, Tab, Tab, 2",
+        "c:\\2\\s.jpg", "1");
+}
+
+// Three matches, found and chosen with the keyboard alone; a shown button pressed by its key
+// sends its path, a hidden one's key shows no "Can't send information.".
+void TransferButtonsTest::keysPressTheShownNumberButtons() {
+    QFETCH(QString, keys);
+    QFETCH(QString, sent);
+    LoadedForm loaded;
+    Form1& form = loaded.form;
+    loaded.prefix.writeFile("ol/oz", "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\n");
+    setClipboardText("s.jpg");
+    MessageBoxAnswerer boxes;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Text2->setFocus();
+    for (const QString& key : keys.split(", ")) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    }
+    QTRY_COMPARE(clipboardText(), sent);
+    QCOMPARE(boxes.texts(), QStringList());
+    QTEST(QApplication::focusWidget()->accessibleName(), "focused");
 }
 
 QTEST_MAIN(TransferButtonsTest)
