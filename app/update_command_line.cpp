@@ -53,7 +53,8 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
         case ScanOutcome::NotWritten:
             return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
         case ScanOutcome::Stopped:
-            return complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            return QuitSignals::endAsReceived();
     }
     return exitIndexFailed;
 }

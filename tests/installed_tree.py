@@ -10,7 +10,9 @@ output fails the check too.
 
 Usage: installed_tree.py CMAKE BUILD_DIR APP_ID VERSION"""
 import configparser
+import gzip
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -85,6 +87,19 @@ def check_names(prefix, app_id, version):
     check(screenshot.startswith("https://"), "metainfo screenshot is %r" % screenshot)
 
 
+def check_version(prefix, build, version):
+    """--version, the package, its changelog and the metainfo (checked above) name one release."""
+    told = subprocess.run([os.path.join(prefix, "bin/quobbin"), "--version"], capture_output=True,
+                          text=True, timeout=30).stdout
+    with gzip.open(os.path.join(prefix, "share/doc/quobbin/changelog.gz"), "rt") as changelog:
+        logged = changelog.readline()
+    with open(os.path.join(build, "CPackConfig.cmake"), encoding="utf-8") as config:
+        packaged = re.search(r'set\(CPACK_PACKAGE_VERSION "([^"]*)"\)', config.read()).group(1)
+    check([told, logged.split()[1], packaged] == ["quobbin %s\n" % version, "(%s)" % version,
+                                                  version],
+          "versions: %r, %r, %r" % (told, logged, packaged))
+
+
 def validate(prefix, app_id, home):
     environment = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home,
                        MANPATH=os.path.join(prefix, "share/man"))
@@ -112,6 +127,7 @@ def main(cmake, build, app_id, version):
         check_files(prefix, app_id)
         check_icon_sizes(prefix, app_id)
         check_names(prefix, app_id, version)
+        check_version(prefix, build, version)
         validate(prefix, app_id, home)
     print("PASS")
 
