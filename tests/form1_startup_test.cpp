@@ -94,23 +94,34 @@ void Form1StartupTest::startsWhereDataFolderCannotBeMade() {
 
 void Form1StartupTest::runsOneCopyAtATime_data() {
     QTest::addColumn<QString>("runtime");  // what XDG_RUNTIME_DIR holds
+    QTest::addColumn<QString>("strange");  // a folder made first: another user's, or open to all
     QTest::addColumn<QByteArray>("lockFile");
-    QTest::addColumn<QString>("lockFolder");  // where the lock is kept, "" for none
+    QTest::addColumn<QString>("lockFolder");  // where the lock is kept, as a wildcard
 
+    const QString fallback = QStringLiteral("tmp/quobbin-%1").arg(getuid());
     QTest::newRow("a lock left by a copy that was killed")
-        << "run" << QByteArray("12345\nquobbin\nhost\n") << "run";
-    QTest::newRow("an empty lock file") << "run" << QByteArray("") << "run";
-    QTest::newRow("garbage in the lock file") << "run" << QByteArray("\xff\xfe\x00", 3) << "run";
+        << "run" << QString() << QByteArray("12345\nquobbin\nhost\n") << "run";
+    QTest::newRow("an empty lock file") << "run" << QString() << QByteArray("") << "run";
+    QTest::newRow("garbage in the lock file")
+        << "run" << QString() << QByteArray("\xff\xfe\x00", 3) << "run";
     QTest::newRow("no runtime folder: a private one in the temporary folder")
-        << "" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
+        << "" << QString() << QByteArray() << fallback;
     QTest::newRow("a relative runtime folder is ignored")
-        << "relative" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
-    QTest::newRow("a runtime folder that cannot be made does not block")
-        << "not/a/folder" << QByteArray() << "";
+        << "relative" << QString() << QByteArray() << fallback;
+    QTest::newRow("a runtime folder under a file")
+        << "not/a/folder" << QString() << QByteArray() << fallback;
+    QTest::newRow("a runtime folder of another user") << "run"
+                                                      << "owner run" << QByteArray() << fallback;
+    QTest::newRow("a runtime folder others may write to") << "run"
+                                                          << "open run" << QByteArray() << fallback;
+    QTest::newRow("the private folder in the temporary folder made first by another user")
+        << ""
+        << "owner " + fallback << QByteArray() << fallback + "-??????";
 }
 
 void Form1StartupTest::runsOneCopyAtATime() {
     QFETCH(QString, runtime);
+    QFETCH(QString, strange);
     QFETCH(QByteArray, lockFile);
     QFETCH(QString, lockFolder);
     TestPrefix prefix;
@@ -121,6 +132,15 @@ void Form1StartupTest::runsOneCopyAtATime() {
     qputenv("XDG_RUNTIME_DIR", runtime.isEmpty() || runtime == QStringLiteral("relative")
                                    ? runtime.toUtf8()
                                    : QFile::encodeName(folder + runtime));
+    if (!strange.isEmpty()) {
+        const QByteArray path = QFile::encodeName(folder + strange.section(u' ', 1));
+        mkdir(path.constData(), 0700);
+        if (strange.startsWith(QStringLiteral("open"))) {
+            chmod(path.constData(), 0770);
+        } else if (chown(path.constData(), 65534, 65534) != 0) {
+            QSKIP("another user's folder needs root");
+        }
+    }
     if (!lockFile.isNull()) {
         QFile lock(folder + QStringLiteral("run/quobbin.lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
@@ -128,15 +148,16 @@ void Form1StartupTest::runsOneCopyAtATime() {
     }
     Form1 first;
     QVERIFY(first.Form_Load());
-    if (!lockFolder.isEmpty()) {
-        QCOMPARE(OneCopyLock::lockPath(), folder + lockFolder + QStringLiteral("/quobbin.lock"));
-        QCOMPARE(QFileInfo(folder + lockFolder).permissions() & 0x0077, 0);
-        // While the first copy runs, a second one ends at once, touching no file.
-        QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
-        Form1 second;
-        QVERIFY(!second.Form_Load());
-        QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
-    }
+    const QRegularExpression lockPath(QRegularExpression::wildcardToRegularExpression(
+        folder + lockFolder + QStringLiteral("/quobbin.lock")));
+    QVERIFY2(lockPath.match(OneCopyLock::lockPath()).hasMatch(),
+             qPrintable(OneCopyLock::lockPath()));
+    QCOMPARE(QFileInfo(QFileInfo(OneCopyLock::lockPath()).path()).permissions() & 0x0077, 0);
+    // While the first copy runs, a second one ends at once, touching no file.
+    QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
+    Form1 second;
+    QVERIFY(!second.Form_Load());
+    QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
     qunsetenv("TMPDIR");
 }
 
