@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,11 +13,10 @@
 namespace {
 
 constexpr int answerWaitMs = 1000;
-
-QString socketPath() {
-    const QString runtime = privateRuntimeFolder();
-    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
-}
+// A request is one line, a prefix's path: more than this, or a caller that says nothing for this
+// long, is no later start of the program, and is hung up on rather than kept.
+constexpr qint64 longestRequest = 8 * 1024;
+constexpr int callerTimeMs = 3000;
 
 // One prefix however it is named: "~/.wine", "~/.wine/" and a link to it are the same folder.
 QByteArray requestFor(const QString& prefixFolder) {
@@ -39,6 +39,11 @@ void bringForward(QWidget& window) {
 
 }  // namespace
 
+QString RunningCopy::socketPath() {
+    const QString runtime = privateRuntimeFolder();
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
+}
+
 RunningCopy::RunningCopy(QWidget& window, const QString& prefixFolder)
     : window(window), ownPrefix(requestFor(prefixFolder)), server(new QLocalServer(this)) {
     const QString path = socketPath();
@@ -54,9 +59,14 @@ RunningCopy::RunningCopy(QWidget& window, const QString& prefixFolder)
 
 void RunningCopy::answer() {
     while (QLocalSocket* caller = server->nextPendingConnection()) {
+        caller->setReadBufferSize(longestRequest);
         connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+        QTimer::singleShot(callerTimeMs, caller, &QLocalSocket::abort);
         connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
             if (!caller->canReadLine()) {
+                if (caller->bytesAvailable() >= longestRequest) {
+                    caller->abort();
+                }
                 return;
             }
             if (caller->readLine() == ownPrefix) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "platform/click_text_box.h"
 #include "platform/one_copy_lock.h"
 #include "platform/results_box.h"
+#include "platform/running_copy.h"
 #include "tests/support/test_prefix.h"
 
 class Form1StartupTest : public QObject {
@@ -26,6 +28,8 @@ private slots:
     void runsOneCopyAtATime_data();
     void runsOneCopyAtATime();
     void secondCopyExitsAtOnce();
+    void hangsUpOnStrangeCallers_data();
+    void hangsUpOnStrangeCallers();
 };
 
 void Form1StartupTest::startsIdle() {
@@ -176,6 +180,28 @@ void Form1StartupTest::secondCopyExitsAtOnce() {
     QCOMPARE(first.state(), QProcess::Running);
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
+}
+
+void Form1StartupTest::hangsUpOnStrangeCallers_data() {
+    QTest::addColumn<qint64>("requestBytes");  // sent at once, with no line end
+    QTest::newRow("a caller that never sends") << qint64(0);
+    QTest::newRow("a request that never ends") << qint64(16) * 1024 * 1024;
+}
+
+// The running copy keeps neither the caller nor more than a short request of it.
+void Form1StartupTest::hangsUpOnStrangeCallers() {
+    QFETCH(qint64, requestBytes);
+    TestPrefix prefix;
+    QWidget window;
+    RunningCopy runningCopy(window, prefix.prefix());
+    QLocalSocket caller;
+    qint64 written = 0;
+    connect(&caller, &QLocalSocket::bytesWritten, [&written](qint64 bytes) { written += bytes; });
+    caller.connectToServer(RunningCopy::socketPath());
+    QVERIFY(caller.waitForConnected(1000));
+    caller.write(QByteArray(requestBytes, 'x'));
+    QTRY_COMPARE_WITH_TIMEOUT(caller.state(), QLocalSocket::UnconnectedState, 10000);
+    QVERIFY2(written < requestBytes || requestBytes == 0, qPrintable(QString::number(written)));
 }
 
 QTEST_MAIN(Form1StartupTest)
