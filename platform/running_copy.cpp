@@ -18,6 +18,11 @@ constexpr int answerWaitMs = 1000;
 constexpr qint64 longestRequest = 8 * 1024;
 constexpr int callerTimeMs = 3000;
 
+QString socketPath() {
+    const QString runtime = privateRuntimeFolder();
+    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
+}
+
 // One prefix however it is named: "~/.wine", "~/.wine/" and a link to it are the same folder.
 QByteArray requestFor(const QString& prefixFolder) {
     const QString canonical = QFileInfo(prefixFolder).canonicalFilePath();
@@ -38,11 +43,6 @@ void bringForward(QWidget& window) {
 }
 
 }  // namespace
-
-QString RunningCopy::socketPath() {
-    const QString runtime = privateRuntimeFolder();
-    return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
-}
 
 RunningCopy::RunningCopy(QWidget& window, const QString& prefixFolder)
     : window(window), ownPrefix(requestFor(prefixFolder)), server(new QLocalServer(this)) {

