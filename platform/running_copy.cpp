@@ -15,7 +15,7 @@ namespace {
 constexpr int answerWaitMs = 1000;
 // A request is one line, a prefix's path: more than this, or a caller that says nothing for this
 // long, is no later start of the program, and is hung up on rather than kept.
-constexpr qint64 longestRequest = 8 * 1024;
+constexpr qint64 longestRequest = qint64{8} * 1024;
 constexpr int callerTimeMs = 3000;
 
 QString socketPath() {

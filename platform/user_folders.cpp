@@ -45,11 +45,11 @@ QString dataHome() {
 }
 
 QString privateRuntimeFolder() {
-    const QString runtime = absoluteFolderFrom("XDG_RUNTIME_DIR");
+    QString runtime = absoluteFolderFrom("XDG_RUNTIME_DIR");
     if (isPrivateFolder(runtime)) {
         return runtime;
     }
-    const QString own = QDir::tempPath() + QStringLiteral("/quobbin-%1").arg(getuid());
+    QString own = QDir::tempPath() + QStringLiteral("/quobbin-%1").arg(getuid());
     ::mkdir(QFile::encodeName(own).constData(), 0700);
     if (isPrivateFolder(own)) {
         return own;

@@ -156,7 +156,7 @@ void Form1StartupTest::secondCopyExitsAtOnce() {
     connect(&endless, &QLocalSocket::bytesWritten, [&sent](qint64 bytes) { sent += bytes; });
     silent.connectToServer(prefix.folder() + QStringLiteral("/run/quobbin.socket"));
     endless.connectToServer(prefix.folder() + QStringLiteral("/run/quobbin.socket"));
-    const QByteArray request(16 * 1024 * 1024, 'x');  // with no line end
+    const QByteArray request(qsizetype{16} * 1024 * 1024, 'x');  // with no line end
     endless.write(request);
     QTRY_VERIFY_WITH_TIMEOUT(silent.state() + endless.state() == QLocalSocket::UnconnectedState,
                              10000);
