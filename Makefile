@@ -24,9 +24,13 @@ define install
 	fi
 endef
 
-.PHONY: run test deps build build-windows package lint test-sanitize test-threads fuzz bench
+.PHONY: run test deps configure build build-windows package lint test-sanitize test-threads fuzz
+.PHONY: bench
 
-run: build
+# Only what the program needs, not every test, fuzz target and benchmark: a first start builds
+# half as much.
+run: configure
+	cmake --build $(BUILD) --target quobbin quobbin-window
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: DISPLAY and WAYLAND_DISPLAY are unset. Start Quobbin under Xvfb:"; \
 	  echo "  Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp -noreset &"; \
@@ -43,8 +47,10 @@ test: build build-windows
 package: build
 	cd $(BUILD) && cpack
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja
+
+build: configure
 	cmake --build $(BUILD)
 
 deps:

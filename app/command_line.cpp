@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
-#include <QByteArrayView>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "app/lookup_command_line.h"
 #include "app/update_command_line.h"
@@ -14,12 +16,21 @@ const char usage[] =
     "usage: quobbin [--update | --lookup NAME [--count] | --help | --version]\n"
     "Without options, opens the window of Poser Quobbin.\n"
     "  --update        rebuilds the index c:\\ol\\oz of the Poser folder, as Update does\n"
-    "  --lookup NAME   prints every indexed path whose file name is NAME, one a line\n"
+    "  --lookup NAME, --lookup=NAME\n"
+    "                  prints every indexed path whose file name is NAME, one a line\n"
     "  --count         with --lookup: prints only the number of matches\n"
     "  -h, --help      prints this help\n"
     "  --version       prints the version\n"
-    "Exit status: 0 done or found; 1 no Poser folder, or no match; 2 usage error;\n"
-    "3 the index was not written, or is missing or unreadable. See man quobbin.\n";
+    "The index holds the files named with a dot one to eight folders below the Poser\n"
+    "folder, but no .rsr .pz3 .gif .txt .bvh .dxf, nor a .png thumbnail beside the\n"
+    "library file of its name.\n"
+    "Exit status: 0 done or found; 1 no Poser folder or Wine prefix, or no match;\n"
+    "2 usage error; 3 the index was not written, or is missing or unreadable; 4 the\n"
+    "output could not be written; 128 + N stopped by signal N. See man quobbin.\n";
+
+const char tryHelp[] = "Try 'quobbin --help'.\n";
+
+int outputError = 0;  // errno of the first write to stdout that failed
 
 CommandLine misuse(const QString& what) {
     CommandLine wrong;
@@ -34,10 +45,56 @@ CommandLine asking(CommandLine::Command command) {
     return line;
 }
 
+// Without the prefix it names, the program would take Wine for missing and use a drive c: of
+// its own, where no Poser folder is set: the mistake would go untold.
+bool isNamedPrefixMissing() {
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    return !prefix.isEmpty() && !QFileInfo(prefix).isDir();
+}
+
+int tellPrefixMissing() {
+    return complain(exitNotFound, QStringLiteral("the Wine prefix %1 does not exist")
+                                      .arg(qEnvironmentVariable("WINEPREFIX")));
+}
+
+int runCommand(const CommandLine& commandLine, int argc, char* argv[]) {
+    switch (commandLine.command) {
+        case CommandLine::Command::Help:
+            writeOut(usage);
+            return exitDone;
+        case CommandLine::Command::Version:
+            printLine(stdout, QStringLiteral("quobbin ") + releaseVersion);
+            return exitDone;
+        case CommandLine::Command::Misuse:
+            std::fprintf(stderr, "quobbin: %s\n%s", qPrintable(commandLine.misuse), tryHelp);
+            return exitMisuse;
+        case CommandLine::Command::Update: {
+            if (isNamedPrefixMissing()) {
+                return tellPrefixMissing();
+            }
+            QCoreApplication application(argc, argv);
+            return updateFromCommandLine();
+        }
+        case CommandLine::Command::Lookup:
+            // No application object: a look-up runs no event loop, and setting one up (the
+            // locale and its files) would cost it more than a millisecond.
+            return isNamedPrefixMissing()
+                       ? tellPrefixMissing()
+                       : lookUpFromCommandLine(commandLine.name, commandLine.countOnly);
+        case CommandLine::Command::Window:
+            break;
+    }
+    return exitMisuse;  // the window is main's to open
+}
+
+bool isLookupOption(QByteArrayView argument) {
+    return argument == "--lookup" || argument.startsWith("--lookup=");
+}
+
 }  // namespace
 
-// As getopt does it: the argument after --lookup is the name, whatever it looks like; --help
-// and --version answer at once.
+// As getopt_long does it: the argument after --lookup, or after its "=", is the name, whatever
+// it looks like; --help and --version answer at once.
 CommandLine readCommandLine(int argc, char* argv[]) {
     bool update = false;
     bool lookup = false;
@@ -55,12 +112,15 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             update = true;
         } else if (argument == "--count" && !count) {
             count = true;
-        } else if (argument == "--lookup" && !lookup) {
-            if (++i == argc) {
+        } else if (isLookupOption(argument) && !lookup) {
+            const QByteArrayView given = argument == "--lookup"
+                                             ? QByteArrayView(++i < argc ? argv[i] : "")
+                                             : argument.sliced(argument.indexOf('=') + 1);
+            if (given.isEmpty()) {
                 return misuse(QStringLiteral("--lookup needs the NAME to look up"));
             }
             lookup = true;
-            name = QString::fromLocal8Bit(argv[i]);
+            name = QString::fromLocal8Bit(given);
         } else {
             return misuse(QStringLiteral("unknown or repeated argument: %1")
                               .arg(QString::fromLocal8Bit(argv[i])));
@@ -80,33 +140,37 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     return line;
 }
 
+// A full disk or a closed stdout is no success. A reader that went away needs no telling, as
+// grep does not tell it.
 int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
-    switch (commandLine.command) {
-        case CommandLine::Command::Help:
-            std::fputs(usage, stdout);
-            return exitDone;
-        case CommandLine::Command::Version:
-            std::printf("quobbin %s\n", qPrintable(programVersion));
-            return exitDone;
-        case CommandLine::Command::Misuse:
-            std::fprintf(stderr, "quobbin: %s\n%s", qPrintable(commandLine.misuse), usage);
-            return exitMisuse;
-        case CommandLine::Command::Update: {
-            QCoreApplication application(argc, argv);
-            return updateFromCommandLine();
-        }
-        case CommandLine::Command::Lookup:
-            // No application object: a look-up runs no event loop, and setting one up (the
-            // locale and its files) would cost it more than a millisecond.
-            return lookUpFromCommandLine(commandLine.name, commandLine.countOnly);
-        case CommandLine::Command::Window:
-            break;
+    const int status = runCommand(commandLine, argc, argv);
+    if (outputError == 0 && std::fflush(stdout) != 0) {
+        outputError = errno;
     }
-    return exitMisuse;  // the window is main's to open
+    if (outputError == 0) {
+        return status;
+    }
+    if (outputError != EPIPE) {
+        complain(exitOutputFailed, QStringLiteral("the output could not be written: ") +
+                                       QString::fromLocal8Bit(std::strerror(outputError)));
+    }
+    return exitOutputFailed;
+}
+
+void writeOut(QByteArrayView bytes) {
+    if (outputError == 0 &&
+        std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+        outputError = errno;
+    }
 }
 
 void printLine(FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    const QByteArray line = text.toLocal8Bit() + '\n';
+    if (stream == stdout) {
+        writeOut(line);
+    } else {
+        std::fwrite(line.constData(), 1, size_t(line.size()), stream);
+    }
 }
 
 int complain(int status, const QString& what) {

@@ -1,7 +1,5 @@
 #include "app/lookup_command_line.h"
 
-#include <cstdio>
-
 #include "app/command_line.h"
 #include "lookup/index_search.h"
 #include "platform/data_files.h"
@@ -29,12 +27,12 @@ int lookUpFromCommandLine(const QString& name, bool countOnly) {
                 appendLowerSimpleUtf8(printed, line);
                 printed += '\n';
                 if (printed.size() >= outputBlock) {
-                    std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
+                    writeOut(printed);
                     printed.resize(0);
                 }
             }
         });
-    std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
+    writeOut(printed);
     switch (search) {
         case IndexSearch::NoIndex:
             return complain(exitIndexFailed,
@@ -48,11 +46,7 @@ int lookUpFromCommandLine(const QString& name, bool countOnly) {
             break;
     }
     if (countOnly) {
-        std::printf("%lld\n", static_cast<long long>(matches));
-    }
-    // A full disk or a closed pipe behind stdout is no success.
-    if (std::fflush(stdout) != 0) {
-        return complain(exitIndexFailed, QStringLiteral("the matches could not be written out"));
+        printLine(stdout, QString::number(matches));
     }
     if (matches == 0 && !countOnly) {
         return complain(exitNotFound,

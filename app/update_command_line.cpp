@@ -72,7 +72,8 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
         case ScanOutcome::NotWritten:
             return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
         case ScanOutcome::Stopped:
-            return complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            return QuitSignals::endAsReceived();
         case ScanOutcome::NotReady:
             return complain(exitNotFound,
                             QStringLiteral("the Poser folder %1 holds nothing or cannot be read: "

@@ -9,13 +9,13 @@
 
 namespace {
 
-std::atomic<bool> quitReceived = false;
+std::atomic<int> quitReceived = 0;  // the signal's number
 int wakeFds[2] = {-1, -1};
 
 constexpr int quitSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
-void noteSignal(int) {
-    quitReceived = true;
+void noteSignal(int signal) {
+    quitReceived = signal;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(wakeFds[1], &byte, 1);
 }
@@ -46,11 +46,18 @@ QuitSignals::~QuitSignals() {
     for (int signal : quitSignals) {
         std::signal(signal, SIG_DFL);
     }
-    quitReceived = false;
+    quitReceived = 0;
 }
 
 bool QuitSignals::received() {
-    return quitReceived;
+    return quitReceived != 0;
+}
+
+int QuitSignals::endAsReceived() {
+    const int signal = quitReceived;
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    return 128 + signal;
 }
 
 // Its meta-object is compiled here, not with every other class's: the command line, which needs

@@ -15,6 +15,9 @@ public:
     ~QuitSignals() override;
 
     static bool received();
+    // Ends the program as the signal received would have ended it, so that a shell sees 128 +
+    // its number and a service manager a clean stop; gives that status should it not end.
+    static int endAsReceived();
 
 signals:
     void quit();

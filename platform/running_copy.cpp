@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,6 +13,10 @@
 namespace {
 
 constexpr int answerWaitMs = 1000;
+// A request is one line, a prefix's path: more than this, or a caller that says nothing for this
+// long, is no later start of the program, and is hung up on rather than kept.
+constexpr qint64 longestRequest = qint64{8} * 1024;
+constexpr int callerTimeMs = 3000;
 
 QString socketPath() {
     const QString runtime = privateRuntimeFolder();
@@ -54,9 +59,14 @@ RunningCopy::RunningCopy(QWidget& window, const QString& prefixFolder)
 
 void RunningCopy::answer() {
     while (QLocalSocket* caller = server->nextPendingConnection()) {
+        caller->setReadBufferSize(longestRequest);
         connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+        QTimer::singleShot(callerTimeMs, caller, &QLocalSocket::abort);
         connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
             if (!caller->canReadLine()) {
+                if (caller->bytesAvailable() >= longestRequest) {
+                    caller->abort();
+                }
                 return;
             }
             if (caller->readLine() == ownPrefix) {

@@ -1,5 +1,8 @@
+#include <unistd.h>
+
 #include <QMessageBox>
 #include <QtTest>
+#include <csignal>
 
 #include "system/file_replacement.h"
 #include "tests/support/loaded_form.h"
@@ -29,21 +32,23 @@ void CommandLineTest::exitStatus_data() {
     QTest::addColumn<QStringList>("tree");  // entries on drive c:, as TestPrefix::makeTree
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output");  // where stdout goes: "full", "closed", "no reader"
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");  // patterns of the whole output, and within the errors
     QTest::addColumn<QString>("err");
 
     const auto row = [](const char* name, const QStringList& arguments, int status,
                         const QString& out, const QString& err, const QStringList& tree = {},
-                        const QByteArray& settings = {}) {
-        QTest::newRow(name) << tree << settings << arguments << status << out << err;
+                        const QByteArray& settings = {}, const QString& output = {}) {
+        QTest::newRow(name) << tree << settings << arguments << output << status << out << err;
     };
     row("help", {"--help"}, 0, "usage: quobbin .*", "^$");
-    row("version", {"--version"}, 0, "quobbin 8\\.00\n", "^$");
-    row("an unknown option", {"--bogus"}, 2, "", "--bogus.*\nusage: ");
-    row("--lookup without its NAME", {"--lookup"}, 2, "", "usage: ");
-    row("--count without --lookup", {"--count"}, 2, "", "usage: ");
-    row("--update with --lookup", {"--update", "--lookup", "x"}, 2, "", "usage: ");
+    row("version", {"--version"}, 0, "quobbin \\d+\\.\\d+\\.\\d+\n", "^$");
+    const QString misuse = "^quobbin: %1\nTry 'quobbin --help'\\.\n$";
+    row("an unknown option", {"--bogus"}, 2, "", misuse.arg("unknown.*: --bogus"));
+    row("--lookup with an empty NAME", {"--lookup", ""}, 2, "", misuse.arg("--lookup needs.*"));
+    row("--count without --lookup", {"--count"}, 2, "", misuse.arg("--count goes.*"));
+    row("--update with --lookup", {"--update", "--lookup", "x"}, 2, "", misuse.arg(".*"));
     const QString oneLine = "^[^\n]*--update[^\n]*\n$";
     row("no display and no options: one line", {}, 1, "", oneLine);
     row("a display that does not answer: the same line", {"DISPLAY=:5971"}, 1, "", oneLine);
@@ -55,6 +60,8 @@ void CommandLineTest::exitStatus_data() {
         {"ol/zz/"});
     row("update: the Poser folder gone", {"--update"}, 1, "", "C:.Gone is not found.*press Set", {},
         "C:\\Gone\r\n");
+    row("update: a Wine prefix that does not exist", {"WINEPREFIX=/no/such/prefix", "--update"}, 1,
+        "", "^quobbin: the Wine prefix /no/such/prefix does not exist\n$");
     row("update: the index written", {"--update"}, 0,
         "3 files indexed in c:\\\\ol\\\\oz in \\d+\\.\\d s\n", "^$", library, poser);
     row("update: a folder where the index belongs", {"--update"}, 3, "",
@@ -67,13 +74,23 @@ void CommandLineTest::exitStatus_data() {
         {"ol/oz|"});
     row("look-up: no match", {"--lookup", "x.obj"}, 1, "", "^quobbin: x.obj does not exist",
         {"ol/oz"});
+    row("look-up: --lookup=NAME", {"--lookup=X.OBJ"}, 1, "", "^quobbin: X.OBJ does not exist",
+        {"ol/oz"});
     row("count: none", {"--lookup", "x", "--count"}, 1, "0\n", "^$", {"ol/oz"});
+    // Whatever was asked, output that cannot be written out is no success.
+    const QString notWritten = "^quobbin: the output could not be written: %1[^\n]*\n$";
+    row("help to a full disk", {"--help"}, 4, "", notWritten.arg("No space"), {}, {}, "full");
+    row("update: the summary with stdout closed", {"--update"}, 4, "", notWritten.arg("Bad file"),
+        library, poser, "closed");
+    row("count: to a pipe without reader, quietly", {"--lookup", "x", "--count"}, 4, "", "^$",
+        {"ol/oz"}, {}, "no reader");
 }
 
 void CommandLineTest::exitStatus() {
     QFETCH(QStringList, tree);
     QFETCH(QByteArray, settings);
     QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
@@ -82,12 +99,27 @@ void CommandLineTest::exitStatus() {
     if (!settings.isNull()) {
         prefix.writeFile("ol/zz", settings);
     }
-    const QuobbinRun done = runQuobbin(arguments);
+    QProcess program;
+    program.setChildProcessModifier([output] {
+        int ends[2];
+        if (output == "closed") {
+            close(STDOUT_FILENO);
+        } else if (output == "no reader" && pipe(ends) == 0 && dup2(ends[1], STDOUT_FILENO) > 0) {
+            close(ends[0]);
+            signal(SIGPIPE, SIG_IGN);
+        }
+    });
+    if (output == "full") {
+        program.setStandardOutputFile("/dev/full");
+    }
+    startQuobbin(program, arguments)->waitForFinished(30000);
+    const QString written = program.readAllStandardOutput();
+    const QString errors = program.readAllStandardError();
     const QRegularExpression whole(QRegularExpression::anchoredPattern(out),
                                    QRegularExpression::DotMatchesEverythingOption);
-    QVERIFY2(whole.match(done.out).hasMatch(), qPrintable(done.out));
-    QVERIFY2(done.err.contains(QRegularExpression(err)), qPrintable(done.err));
-    QCOMPARE(done.status, status);
+    QVERIFY2(whole.match(written).hasMatch(), qPrintable(written));
+    QVERIFY2(errors.contains(QRegularExpression(err)), qPrintable(errors));
+    QCOMPARE(program.exitCode(), status);
     QVERIFY(arguments != QStringList{"--update"} || QFileInfo(prefix.driveC() + "/ol").isDir());
 }
 
@@ -110,16 +142,16 @@ void CommandLineTest::updatesAsTheWindowDoes() {
 
 void CommandLineTest::showsProgressOnATerminalOnly_data() {
     QTest::addColumn<bool>("terminal");
-    QTest::addColumn<bool>("stop");  // by a signal while waiting
-    QTest::newRow("a pipe: only the summary") << false << false;
-    QTest::newRow("a terminal: the counts and the wait, told once") << true << false;
-    QTest::newRow("stopped while waiting: status 3, the old index kept") << false << true;
+    QTest::addColumn<int>("stop");  // the signal sent while waiting, 0 for none
+    QTest::newRow("a pipe: only the summary") << false << 0;
+    QTest::newRow("a terminal: the counts, the wait told once, the line cleared") << true << 0;
+    QTest::newRow("Ctrl+C while waiting: ended by it, the old index kept") << false << SIGINT;
 }
 
 // While another Update writes the index, this one waits.
 void CommandLineTest::showsProgressOnATerminalOnly() {
     QFETCH(bool, terminal);
-    QFETCH(bool, stop);
+    QFETCH(int, stop);
     TestPrefix prefix;
     prefix.makeTree("Poser", library);
     prefix.writeFile("ol/zz", poser);
@@ -133,8 +165,8 @@ void CommandLineTest::showsProgressOnATerminalOnly() {
     startQuobbin(program, {"--update"}, terminal);
     QTest::qWait(500);
     QCOMPARE(program.state(), QProcess::Running);
-    if (stop) {
-        program.terminate();
+    if (stop != 0) {
+        kill(pid_t(program.processId()), stop);
     } else {
         another.abandon();
     }
@@ -142,9 +174,11 @@ void CommandLineTest::showsProgressOnATerminalOnly() {
     const QString out = program.readAllStandardOutput();
     QCOMPARE(out.count("Waiting for another Update to finish...\r\n"), terminal ? 1 : 0);
     QCOMPARE(out.contains("\r0 folders, 0 files, "), terminal);
-    QCOMPARE(program.readAllStandardError().isEmpty(), !stop);
-    QCOMPARE(program.exitCode(), stop ? 3 : 0);
-    QCOMPARE(prefix.readFile("ol/oz") == "C:\\Old\\x.obj\r\n", stop);
+    // The counts wiped out before the summary takes their line.
+    QCOMPARE(out.contains(QRegularExpression("\r\033\\[K\\d+ files indexed in ")), terminal);
+    QCOMPARE(program.readAllStandardError().isEmpty(), stop == 0);
+    QCOMPARE(program.exitCode(), stop);  // ended by the signal: a shell sees 128 + its number
+    QCOMPARE(prefix.readFile("ol/oz") == "C:\\Old\\x.obj\r\n", stop != 0);
 }
 
 QTEST_MAIN(CommandLineTest)

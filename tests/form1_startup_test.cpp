@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -93,60 +94,73 @@ void Form1StartupTest::startsWhereDataFolderCannotBeMade() {
 }
 
 void Form1StartupTest::runsOneCopyAtATime_data() {
-    QTest::addColumn<QString>("runtime");  // what XDG_RUNTIME_DIR holds
-    QTest::addColumn<QByteArray>("lockFile");
-    QTest::addColumn<QString>("lockFolder");  // where the lock is kept, "" for none
+    QTest::addColumn<QString>("runtime");     // what XDG_RUNTIME_DIR holds, from the test's folder
+    QTest::addColumn<QString>("taken");       // a folder another user made first
+    QTest::addColumn<QString>("lockFolder");  // where the lock is kept, as a wildcard
 
-    QTest::newRow("a lock left by a copy that was killed")
-        << "run" << QByteArray("12345\nquobbin\nhost\n") << "run";
-    QTest::newRow("an empty lock file") << "run" << QByteArray("") << "run";
-    QTest::newRow("garbage in the lock file") << "run" << QByteArray("\xff\xfe\x00", 3) << "run";
-    QTest::newRow("no runtime folder: a private one in the temporary folder")
-        << "" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
-    QTest::newRow("a relative runtime folder is ignored")
-        << "relative" << QByteArray() << QStringLiteral("tmp/quobbin-%1").arg(getuid());
-    QTest::newRow("a runtime folder that cannot be made does not block")
-        << "not/a/folder" << QByteArray() << "";
+    const QString fallback = QStringLiteral("tmp/quobbin-%1").arg(getuid());
+    QTest::newRow("a lock left by a copy that was killed") << "run" << QString() << "run";
+    QTest::newRow("a runtime folder under a file") << "not/a/folder" << QString() << fallback;
+    QTest::newRow("a runtime folder of another user") << "run"
+                                                      << "run" << fallback;
+    QTest::newRow("a runtime folder others may write to") << "/tmp" << QString() << fallback;
+    QTest::newRow("no runtime folder, and the private one in the temporary folder taken")
+        << "" << fallback << fallback + "-??????";
 }
 
 void Form1StartupTest::runsOneCopyAtATime() {
     QFETCH(QString, runtime);
-    QFETCH(QByteArray, lockFile);
+    QFETCH(QString, taken);
     QFETCH(QString, lockFolder);
     TestPrefix prefix;
     const QString folder = prefix.folder() + u'/';
     QDir().mkdir(folder + QStringLiteral("tmp"));
     qputenv("TMPDIR", QFile::encodeName(folder + QStringLiteral("tmp")));
     prefix.writeFile(QStringLiteral("../../not"), "a file where a folder belongs");
-    qputenv("XDG_RUNTIME_DIR", runtime.isEmpty() || runtime == QStringLiteral("relative")
-                                   ? runtime.toUtf8()
-                                   : QFile::encodeName(folder + runtime));
-    if (!lockFile.isNull()) {
-        QFile lock(folder + QStringLiteral("run/quobbin.lock"));
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(lockFile);
+    qputenv("XDG_RUNTIME_DIR",
+            runtime.isEmpty() ? QByteArray() : QFile::encodeName(QDir(folder).filePath(runtime)));
+    if (!taken.isEmpty()) {
+        const QByteArray path = QFile::encodeName(folder + taken);
+        mkdir(path.constData(), 0700);  // private, but not this user's
+        if (chown(path.constData(), 65534, 65534) != 0) {
+            QSKIP("another user's folder needs root");
+        }
     }
+    QFile lock(folder + QStringLiteral("run/quobbin.lock"));  // left by a copy that was killed
+    QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("12345\nquobbin\nhost\n") > 0);
     Form1 first;
     QVERIFY(first.Form_Load());
-    if (!lockFolder.isEmpty()) {
-        QCOMPARE(OneCopyLock::lockPath(), folder + lockFolder + QStringLiteral("/quobbin.lock"));
-        QCOMPARE(QFileInfo(folder + lockFolder).permissions() & 0x0077, 0);
-        // While the first copy runs, a second one ends at once, touching no file.
-        QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
-        Form1 second;
-        QVERIFY(!second.Form_Load());
-        QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
-    }
+    const QString lockPath = OneCopyLock::lockPath();
+    QVERIFY2(QDir::match(folder + lockFolder + QStringLiteral("/quobbin.lock"), lockPath),
+             qPrintable(lockPath));
+    QCOMPARE(QFileInfo(QFileInfo(lockPath).path()).permissions() & 0x0077, 0);
+    // While the first copy runs, a second one ends at once, touching no file.
+    QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
+    Form1 second;
+    QVERIFY(!second.Form_Load());
+    QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
     qunsetenv("TMPDIR");
 }
 
-// As a user starts it from the menu a second time: that copy exits at once with status 0.
+// As a user starts it from the menu a second time: that copy exits at once with status 0. Callers
+// that say nothing, or more than a short request, are hung up on rather than kept.
 void Form1StartupTest::secondCopyExitsAtOnce() {
     TestPrefix prefix;
     QProcess first;
     first.start(QStringLiteral(QUOBBIN_PROGRAM), {});
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY(QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol/zz")));
+    QTRY_VERIFY(QFileInfo::exists(prefix.folder() + QStringLiteral("/run/quobbin.socket")));
+    QLocalSocket silent;
+    QLocalSocket endless;
+    qint64 sent = 0;
+    connect(&endless, &QLocalSocket::bytesWritten, [&sent](qint64 bytes) { sent += bytes; });
+    silent.connectToServer(prefix.folder() + QStringLiteral("/run/quobbin.socket"));
+    endless.connectToServer(prefix.folder() + QStringLiteral("/run/quobbin.socket"));
+    const QByteArray request(qsizetype{16} * 1024 * 1024, 'x');  // with no line end
+    endless.write(request);
+    QTRY_VERIFY_WITH_TIMEOUT(silent.state() + endless.state() == QLocalSocket::UnconnectedState,
+                             10000);
+    QCOMPARE_LT(sent, request.size());
     QProcess second;
     second.start(QStringLiteral(QUOBBIN_PROGRAM), {});
     QVERIFY(second.waitForFinished(10000));

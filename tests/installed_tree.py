@@ -83,6 +83,9 @@ def check_names(prefix, app_id, version):
     names = [component.findtext(path) for path in ("id", "launchable", "provides/binary")]
     names.append(component.find("releases/release").get("version"))
     check(names == [app_id, app_id + ".desktop", "quobbin", version], "metainfo: %r" % names)
+    told = subprocess.run([os.path.join(prefix, "bin/quobbin"), "--version"], capture_output=True,
+                          text=True, timeout=30).stdout
+    check(told == "quobbin %s\n" % version, "quobbin --version: %r" % told)
     screenshot = component.findtext("screenshots/screenshot/image") or ""
     check(screenshot.startswith("https://"), "metainfo screenshot is %r" % screenshot)
 

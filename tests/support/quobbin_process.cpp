@@ -5,7 +5,8 @@ QProcess* startQuobbin(QProcess& program, QStringList arguments, bool terminal) 
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(display);
     }
-    while (!arguments.isEmpty() && arguments.first().contains('=')) {
+    while (!arguments.isEmpty() && arguments.first().contains('=') &&
+           !arguments.first().startsWith('-')) {
         const QString setting = arguments.takeFirst();
         environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
     }
