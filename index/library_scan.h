@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "index/scan_depth.h"
 #include "index/file_selection.h"
+#include "index/scan_depth.h"
 #include "platform/drives.h"
 #include "platform/folder_lists.h"
 #include "system/file_replacement.h"
