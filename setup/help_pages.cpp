@@ -1,12 +1,13 @@
 #include "setup/help_pages.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/form1.h"
 #include "platform/window_rules.h"
-#include "setup/help_pictures.h"
+#include "setup/help_picture_texts.h"
 
 namespace {
 
@@ -19,20 +20,47 @@ QPushButton* makeNextButton(QWidget* page, int leftTwips) {
     return next;
 }
 
+// The picture drawn at 1x, or at 2x for a HiDPI screen; between, the 2x one made smaller.
+QPixmap drawnPicture(const HelpPictureTexts& picture) {
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    const QString file = QStringLiteral(":/help/") + QString::fromUtf8(picture.file);
+    QPixmap drawn(file + (ratio > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    if (drawn.devicePixelRatio() != ratio) {
+        drawn = drawn.scaled(drawn.deviceIndependentSize().toSize() * ratio, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+        drawn.setDevicePixelRatio(ratio);
+    }
+    return drawn;
+}
+
+// The captions as read aloud: each numbered caption on a line of its own, then the note.
+QString readAloud(const HelpPictureTexts& picture) {
+    QStringList lines;
+    for (std::size_t i = 0; i < picture.numbered.size(); ++i) {
+        lines.append(QString::number(i + 1) + QStringLiteral(". ") +
+                     QString::fromUtf8(picture.numbered[i]));
+    }
+    if (!picture.note.empty()) {
+        lines.append(QString::fromUtf8(picture.note));
+    }
+    return lines.join(u'\n');
+}
+
 }  // namespace
 
 HelpPage::HelpPage(Form1* owner, const QString& caption, int clientWidthTwips,
-                   int clientHeightTwips, const HelpPicture& picture)
+                   int clientHeightTwips, const HelpPictureTexts& picture)
     : QWidget(owner), form1(owner) {
     setWindowTitle(caption);
     setFixedDialog(this, clientWidthTwips, clientHeightTwips);
     setFont(sansFont(8.25));
     // Made first, so that the page's controls stand in front of it.
     Picture = new QLabel(this);
-    Picture->setPixmap(picture.picture);
-    Picture->setGeometry(QRect(QPoint(0, 0), picture.picture.deviceIndependentSize().toSize()));
-    Picture->setAccessibleName(picture.summary);
-    Picture->setAccessibleDescription(picture.captions);
+    const QPixmap drawn = drawnPicture(picture);
+    Picture->setPixmap(drawn);
+    Picture->setGeometry(QRect(QPoint(0, 0), drawn.deviceIndependentSize().toSize()));
+    Picture->setAccessibleName(QString::fromUtf8(picture.summary));
+    Picture->setAccessibleDescription(readAloud(picture));
 }
 
 QPixmap HelpPage::picture() const {
@@ -48,7 +76,7 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
 }
 
 Form4::Form4(Form1* owner)
-    : HelpPage(owner, QStringLiteral("Setting Up Poser Quobbin"), 7530, 7260, setupPicture()) {
+    : HelpPage(owner, QStringLiteral("Setting Up Poser Quobbin"), 7530, 7260, setupPicture) {
     Label1 = new QLabel(QStringLiteral("SETUP"), this);
     Label1->setGeometry(twipsRect(3600, 120, 1695, 495));
     Label1->setFont(sansFont(18, true));
@@ -64,7 +92,7 @@ void Form4::Command2_Click() {
 
 Form5::Form5(Form1* owner)
     : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Get The FileName From Poser"),
-               7140, 8820, fileNamePicture()) {
+               7140, 8820, fileNamePicture) {
     Command1 = makeNextButton(this, 5760);
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 }
@@ -76,7 +104,7 @@ void Form5::Command1_Click() {
 
 Form6::Form6(Form1* owner)
     : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Using the Quobbin to Get Files"),
-               7500, 7425, findFilesPicture()) {}
+               7500, 7425, findFilesPicture) {}
 
 // "?": the first page, made on its first showing.
 void Form1::Command7_Click() {

@@ -4,13 +4,14 @@
 #include <QString>
 #include <QWidget>
 
-struct HelpPicture;
+struct HelpPictureTexts;
 class Form1;
 class QLabel;
 class QPushButton;
 
 // A page of help: a picture, the window's background, drawn unscaled from the top left, that
-// assistive technology reads as its text alternative. The "Next >" buttons and Escape hide
+// assistive technology reads as its text alternative. The pictures are drawn at the build; the
+// page shows the one drawn for the screen's pixel ratio. The "Next >" buttons and Escape hide
 // their page; the close box destroys it.
 class HelpPage : public QWidget {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
 
 protected:
     HelpPage(Form1* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips,
-             const HelpPicture& picture);
+             const HelpPictureTexts& picture);
     void keyPressEvent(QKeyEvent* event) override;
 
     Form1* form1;

@@ -9,7 +9,7 @@ class QLineEdit;
 
 // Poser's locate-file dialog as the help pages picture it: an ordinary open-file dialog whose
 // title asks for the missing file and whose file-name box holds the file's name. Built from
-// real widgets so that it looks like the desktop's own dialogs; never shown.
+// real widgets so that it looks like the program's own windows beside it; never shown.
 class LocateFileDialog : public QWidget {
 public:
     explicit LocateFileDialog(const QString& missingFile);

@@ -1,4 +1,4 @@
-#include "setup/locate_file_dialog.h"
+#include "setup/help_pictures/locate_file_dialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>

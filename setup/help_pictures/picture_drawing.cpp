@@ -1,4 +1,4 @@
-#include "setup/picture_drawing.h"
+#include "setup/help_pictures/picture_drawing.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>

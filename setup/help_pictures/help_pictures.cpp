@@ -1,4 +1,4 @@
-#include "setup/help_pictures.h"
+#include "setup/help_pictures/help_pictures.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -7,13 +7,19 @@
 #include "app/form1.h"
 #include "platform/click_text_box.h"
 #include "platform/results_box.h"
-#include "setup/locate_file_dialog.h"
-#include "setup/picture_drawing.h"
+#include "setup/help_picture_texts.h"
+#include "setup/help_pictures/locate_file_dialog.h"
+#include "setup/help_pictures/picture_drawing.h"
 
 namespace {
 
-const QString missingFile = QStringLiteral("LongHair_Red.jpg");
-const QString missingName = QStringLiteral("LongHair_Red");  // as Poser gives it without extension
+QStringList texts(std::span<const std::string_view> utf8) {
+    QStringList all;
+    for (std::string_view one : utf8) {
+        all.append(QString::fromUtf8(one));
+    }
+    return all;
+}
 
 // The main window with the number buttons 1 to 3 showing, as after a look-up that found three
 // files, and the look-up and results boxes holding the texts given.
@@ -28,21 +34,9 @@ QRect placed(const QWidget* control, QPoint clientTopLeft) {
     return control->geometry().translated(clientTopLeft);
 }
 
-// The captions as read aloud: each numbered caption on a line of its own, then the note.
-QString readAloud(const QStringList& numbered, const QString& note = {}) {
-    QStringList lines;
-    for (qsizetype i = 0; i < numbered.size(); ++i) {
-        lines.append(QString::number(i + 1) + QStringLiteral(". ") + numbered[i]);
-    }
-    if (!note.isEmpty()) {
-        lines.append(note);
-    }
-    return lines.join(u'\n');
-}
-
 }  // namespace
 
-HelpPicture setupPicture() {
+QPixmap drawSetupPicture() {
     Form1 window;
     showThreeMatches(window, {}, {});
     QPixmap picture = blankPicture({500, 500});
@@ -58,30 +52,18 @@ HelpPicture setupPicture() {
                 QPoint(multiTask.right() + 2, multiTask.center().y()), 2);
     drawCallout(painter, update.center() - QPoint(0, 62), update.center() - QPoint(0, 18), 3);
 
-    const QStringList steps{
-        QStringLiteral("Use Set to locate and open your Poser main folder."),
-        QStringLiteral("Tick Multi-task to keep other programs usable while Quobbin works; "
-                       "untick it for faster work."),
-        QStringLiteral("Use Update to index Poser's files. Quobbin is then ready.")};
-    const QString note = QStringLiteral(
-        "Setting up takes these three steps. Run Update after you have installed "
-        "all your Poser models, and again only when Poser cannot find newly "
-        "installed files.");
-    drawCaptionList(painter, 342, steps, note);
-    return {picture,
-            QStringLiteral("The main window, with Set, Multi-task and Update numbered 1 to 3"),
-            readAloud(steps, note)};
+    drawCaptionList(painter, 342, texts(setupPicture.numbered),
+                    QString::fromUtf8(setupPicture.note));
+    return picture;
 }
 
-HelpPicture fileNamePicture() {
-    LocateFileDialog dialog(missingFile);
+QPixmap drawFileNamePicture() {
+    LocateFileDialog dialog(QString::fromUtf8(help_picture_texts::missingFile));
     QPixmap picture = blankPicture({500, 600});
     QPainter painter(&picture);
     drawWordmark(painter);
     drawWindow(painter, {6, 50}, dialog);
-    const QStringList captions{
-        QStringLiteral("Poser has lost track of a file and asks you to find it."),
-        QStringLiteral("Highlight the file name, right-click it for the menu and choose Copy.")};
+    const QStringList captions = texts(fileNamePicture.numbered);
     drawCaption(painter, {10, 335, 460, 40}, captions[0], 1);
 
     // A close-up of the file-name box, with the menu that a right click on it opens.
@@ -101,16 +83,13 @@ HelpPicture fileNamePicture() {
     const QRect copy = menu.chosenEntry.translated(menuAt);
     drawArrow(painter, QPoint(caption.left() - 6, caption.top() + 10),
               QPoint(copy.right() + 4, copy.center().y()));
-    return {picture,
-            QStringLiteral("Poser's dialog asking for the missing file ") + missingFile +
-                QStringLiteral(", and its file-name box with the menu of a right click open"),
-            readAloud(captions)};
+    return picture;
 }
 
-HelpPicture findFilesPicture() {
+QPixmap drawFindFilesPicture() {
     Form1 window;
     const QString folder = QStringLiteral("c:\\poser 5\\runtime\\");
-    showThreeMatches(window, missingName,
+    showThreeMatches(window, QString::fromUtf8(help_picture_texts::missingName),
                      QStringLiteral("(1) %1geometries\\hair\\longhair_red.obj\r\n"
                                     "(2) %1libraries\\hair\\longhair_red.hr2\r\n"
                                     "(3) %1textures\\hair\\longhair_red.jpg\r\n"
@@ -131,18 +110,7 @@ HelpPicture findFilesPicture() {
     drawCallout(painter, QPoint(numbers.right() + 40, numbers.center().y()),
                 QPoint(numbers.right() + 3, numbers.center().y()), 3);
 
-    const QStringList steps{
-        QStringLiteral("Click the look-up box: the file name shows up in it."),
-        QStringLiteral("Quobbin at once lists every file matching the name."),
-        QStringLiteral("Choose, with 1 to 5, the file of the type that Poser asks for, then "
-                       "paste it into Poser's dialog box. When only one file is found, it is "
-                       "chosen at once.")};
-    const QString note = QStringLiteral(
-        "Poser does not always give the file's extension; then files of that name "
-        "with any extension are listed. At most five files can be chosen.");
-    drawCaptionList(painter, 342, steps, note);
-    return {picture,
-            QStringLiteral("The main window after a look-up of ") + missingName +
-                QStringLiteral(" that found three files, with the number buttons 1 to 3"),
-            readAloud(steps, note)};
+    drawCaptionList(painter, 342, texts(findFilesPicture.numbered),
+                    QString::fromUtf8(findFilesPicture.note));
+    return picture;
 }

@@ -10,7 +10,8 @@
 class QWidget;
 
 // The pieces every help picture is made of. Sizes are device-independent pixels; pictures are
-// drawn at the screen's pixel ratio, so they stay sharp on HiDPI screens.
+// drawn at the pixel ratio of the screen this program runs on (its scale factor), once at 1x and
+// once at 2x, so they stay sharp on HiDPI screens.
 
 QPixmap blankPicture(QSize size);
 
