@@ -205,9 +205,11 @@ QRect ResultsBox::characterRect(TextPosition at) const {
     const std::unique_ptr<QTextLayout> layout = layOut(at.line);
     const QTextLine line = layout->lineAt(0);
     const qreal start = line.cursorToX(int(at.column));
+    const qreal end =
+        at.column < line.textLength() ? line.cursorToX(int(at.column) + 1) : start + 1;
     // A letter that runs right to left ends on the left of where it starts.
-    const auto [left, right] = std::minmax(
-        start, at.column < line.textLength() ? line.cursorToX(int(at.column) + 1) : start + 1);
+    const qreal left = std::min(start, end);
+    const qreal right = std::max(start, end);
     const qreal x = margin - horizontalScrollBar()->value() + left;
     const qreal y = topOfFirstLine() + qreal(at.line - verticalScrollBar()->value()) * lineHeight();
     return QRectF(x, y, right - left, lineHeight()).toAlignedRect().translated(viewport()->pos());
