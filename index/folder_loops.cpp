@@ -1,20 +1,13 @@
 #include "index/folder_loops.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
-#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/folder_listing.h"
+#include "system/folder_reading.h"
 
 namespace {
-
-using RealPath = std::unique_ptr<char, decltype(&std::free)>;
-
-RealPath realPathOf(const char* path) {
-    return {::realpath(path, nullptr), &std::free};
-}
 
 bool isSameOrAncestor(std::string_view folder, std::string_view of) {
     return of.starts_with(folder) &&
@@ -28,17 +21,17 @@ bool leadsIntoLoop(const FolderListing& holder, qsizetype i,
     if (!holder.isFolderLink(i)) {
         return false;
     }
-    const QByteArray link = holder.folderHostPath(i);
-    struct stat target {};
-    if (stat(link.constData(), &target) != 0) {
+    const std::string link = holder.folderHostPath(i).toStdString();
+    const std::optional<FolderIdentity> target = folderIdentity(link);
+    if (!target) {
         return true;  // gone meanwhile: nothing to enter
     }
     for (const FolderListing* onPath : walkPath) {
-        if (onPath->identity() == FolderIdentity{target.st_dev, target.st_ino}) {
+        if (onPath->identity() == target) {
             return true;
         }
     }
-    const RealPath realTarget = realPathOf(link.constData());
-    const RealPath realHolder = realPathOf(holder.hostFolder().constData());
-    return !realTarget || !realHolder || isSameOrAncestor(realTarget.get(), realHolder.get());
+    const std::optional<std::string> realTarget = realFolderPath(link);
+    const std::optional<std::string> realHolder = realFolderPath(holder.hostFolder().toStdString());
+    return !realTarget || !realHolder || isSameOrAncestor(*realTarget, *realHolder);
 }

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <QByteArrayView>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/drives.h"
-
-// A folder as the file system knows it: the same folder reached through a link has the same one.
-struct FolderIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FolderIdentity&) const = default;
-};
+#include "system/folder_reading.h"
 
 // One read of a folder: its subfolders and its files, each in list order. A folder list and
 // a file list pointed at the same folder share one of these instead of reading it twice.
@@ -35,8 +28,8 @@ public:
     // Whether the i-th subfolder is a symbolic link to a folder.
     bool isFolderLink(qsizetype i) const { return folders[size_t(i)].link; }
     // Looked up when asked, which only a link to a folder makes the walk do: a stat of every
-    // folder read would cost the scan more than all its links.
-    FolderIdentity identity() const;
+    // folder read would cost the scan more than all its links. Empty when it cannot be reached.
+    std::optional<FolderIdentity> identity() const;
 
     const QByteArray& hostFolder() const { return hostPath; }
     const QString& drivePath() const { return path; }

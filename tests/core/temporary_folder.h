@@ -14,6 +14,8 @@ public:
 
     // A file in the folder holding `content`; its path in UTF-8, as the system services take it.
     std::string writeFile(std::string_view name, std::string_view content) const;
+    // A subfolder, made; its path in UTF-8.
+    std::string makeFolder(std::string_view name) const;
 
 private:
     std::filesystem::path folder;
