@@ -158,7 +158,8 @@ int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
 }
 
 void writeOut(QByteArrayView bytes) {
-    if (outputError == 0 &&
+    // An empty view may hold no data at all, which fwrite must not be given.
+    if (outputError == 0 && !bytes.isEmpty() &&
         std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
         outputError = errno;
     }
