@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/data_folder.h"
 #include "app/floppy_icon.h"
-#include "app/settings_file.h"
+#include "core/drives/data_files.h"
+#include "core/settings/settings_file.h"
 #include "platform/click_text_box.h"
 #include "platform/program_title.h"
 #include "platform/results_box.h"
@@ -43,7 +43,7 @@ QLabel* makeLabel(QWidget* form, const QString& text, QRect place, const QFont& 
 
 }  // namespace
 
-Form1::Form1() : drives(WineDrives::fromEnvironment()), scan(drives) {
+Form1::Form1() : drives(Drives::ofSystem()), scan(drives) {
     setWindowTitle(programTitle + QStringLiteral("  ") + programVersion);
     setWindowIcon(floppyIcon());
     setFixedWindow(this, 7320, 3795);

@@ -7,8 +7,8 @@
 #include <array>
 #include <chrono>
 
-#include "index/library_scan.h"
-#include "platform/drives.h"
+#include "core/drives/drives.h"
+#include "core/index/index_update.h"
 #include "platform/one_copy_lock.h"
 
 class ClickTextBox;
@@ -38,7 +38,7 @@ public:
     QString PoserDir;
 
     // The drives as Wine sees them, read at start-up.
-    const WineDrives drives;
+    const Drives drives;
 
     // The help pages, each existing at most once; the pages reach them to page on.
     QPointer<Form4> helpPage1;
@@ -88,9 +88,9 @@ private:
     std::array<QPushButton*, 5> numberButtons() const;
     std::array<QString*, 5> storedPaths();
 
-    // The scan, as Update runs it (index/update_command.cpp).
-    void PrepareScan();
-    ScanOutcome ScanLibrary();
+    // The Update's scan, letting events run between its steps (index/update_command.cpp).
+    UpdateOutcome ScanLibrary();
+    QString failureMessage(UpdateOutcome outcome) const;
     bool letEventsRun();
     void publishLastExtension();
 

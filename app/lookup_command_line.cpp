@@ -1,9 +1,8 @@
 #include "app/lookup_command_line.h"
 
 #include "app/command_line.h"
-#include "lookup/index_search.h"
-#include "platform/data_files.h"
-#include "platform/letter_case.h"
+#include "core/drives/data_files.h"
+#include "core/lookup/file_lookup.h"
 
 namespace {
 
@@ -14,17 +13,14 @@ constexpr qsizetype outputBlock = qsizetype{256} * 1024;
 }  // namespace
 
 int lookUpFromCommandLine(const QString& name, bool countOnly) {
-    // The name as the window takes it from its look-up box: the whole text, lower-cased, and a
-    // "." anywhere in it asking for the whole file name.
-    const FileNameMatch wanted(toLowerSimple(name).toStdString(),
-                               compareModeFor(name.toStdString()));
+    // The name as the window takes it from its look-up box.
     qsizetype matches = 0;
     QByteArray printed;
     const IndexSearch search =
-        searchIndex(WineDrives::fromEnvironment(), wanted, [&](QByteArrayView line) {
+        lookUpFile(Drives::ofSystem(), name.toStdString(), [&](std::string_view path) {
             ++matches;
             if (!countOnly) {
-                appendLowerSimpleUtf8(printed, line);
+                printed.append(path.data(), qsizetype(path.size()));
                 printed += '\n';
                 if (printed.size() >= outputBlock) {
                     writeOut(printed);
@@ -38,10 +34,10 @@ int lookUpFromCommandLine(const QString& name, bool countOnly) {
             return complain(exitIndexFailed,
                             QStringLiteral("there is no index %1 yet: make one with "
                                            "quobbin --update")
-                                .arg(indexFilePath));
+                                .arg(QString::fromStdString(indexFilePath)));
         case IndexSearch::Unreadable:
-            return complain(exitIndexFailed,
-                            QStringLiteral("the index %1 cannot be read").arg(indexFilePath));
+            return complain(exitIndexFailed, QStringLiteral("the index %1 cannot be read")
+                                                 .arg(QString::fromStdString(indexFilePath)));
         case IndexSearch::Searched:
             break;
     }

@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "index/library_scan.h"
+#include "core/index/library_scan.h"
 
 // What an Update from a terminal shows while it runs: one line on standard error, rewritten in
 // place a few times a second, with the folders and files so far and the time taken; and once,

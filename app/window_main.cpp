@@ -4,6 +4,7 @@
 #include "app/no_display.h"
 #include "platform/quit_signals.h"
 #include "platform/running_copy.h"
+#include "system/drive_roots.h"
 
 // The window, started by the program `quobbin` when it is given no options.
 int main(int argc, char* argv[]) {
@@ -14,10 +15,10 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1 form;
     if (!form.Form_Load()) {
-        RunningCopy::askToComeForward(WineDrives::prefixFolder());
+        RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()));
         return 0;  // the copy that runs comes forward
     }
-    RunningCopy runningCopy(form, WineDrives::prefixFolder());
+    RunningCopy runningCopy(form, QString::fromStdString(winePrefixFolder()));
     // A logout or a kill ends the program as the close box does.
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);

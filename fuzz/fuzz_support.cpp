@@ -32,7 +32,7 @@ FuzzPrefix::FuzzPrefix() {
     QFile::link(QStringLiteral("../drive_c"), prefix + QStringLiteral("/dosdevices/c:"));
     QFile::link(driveD, prefix + QStringLiteral("/dosdevices/d:"));
     qputenv("WINEPREFIX", prefix.toUtf8());
-    wine = WineDrives::fromEnvironment();
+    wine = Drives::ofSystem();
 }
 
 const FuzzPrefix& fuzzPrefix() {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/drives.h"
+#include "core/drives/drives.h"
 
 // What the fuzz targets share. Each target defines LLVMFuzzerTestOneInput; libFuzzer calls it
 // with its inputs, or, in a build without libFuzzer, replay_main.cpp with the seed corpus.
@@ -24,11 +24,11 @@ class FuzzPrefix {
 public:
     FuzzPrefix();
     QString driveC() const { return temporary.path() + QStringLiteral("/wine/drive_c"); }
-    const WineDrives& drives() const { return wine; }
+    const Drives& drives() const { return wine; }
 
 private:
     QTemporaryDir temporary;
-    WineDrives wine;
+    Drives wine;
 };
 
 const FuzzPrefix& fuzzPrefix();

@@ -2,7 +2,7 @@
 // file is longer than 5 bytes, and it is the file's first line.
 #include <QFile>
 
-#include "app/settings_file.h"
+#include "core/settings/settings_file.h"
 #include "core/text/text_lines.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/letter_case.h"

@@ -3,8 +3,9 @@
 #include <QPushButton>
 
 #include "app/form1.h"
-#include "platform/data_files.h"
+#include "core/drives/data_files.h"
 #include "platform/message_box.h"
+#include "platform/program_title.h"
 #include "platform/quit_signals.h"
 
 namespace {
@@ -33,47 +34,48 @@ void Form1::Command5_Click() {
     if (ans.toInt() != vbYes) {
         return;
     }
-    if (PoserDir.isEmpty()) {
-        MsgBoxOk(this, errorMessage(nl, QStringLiteral("Poser Directory not set!"), pleaseSet));
-        return;
-    }
+    // The caption changes only while the scan runs: a folder that is not set or not found
+    // shows nothing in between, as no event runs before the message.
     const QString idleCaption = windowTitle();
     showState(*this, workingCaption, true);
-    if (!scan.Dir10.setPath(PoserDir)) {
-        // The old index stays as it is: there is nothing to scan.
-        showState(*this, idleCaption, false);
-        MsgBoxOk(this, errorMessage(nl, QStringLiteral("Poser Directory not found!"),
-                                    PoserDir + nl + pleaseSet));
+    const UpdateOutcome outcome = ScanLibrary();
+    if (outcome == UpdateOutcome::Stopped) {
+        return;  // the program is ending
+    }
+    if (outcome == UpdateOutcome::Written) {
+        showState(*this, programTitle, false);
         return;
     }
-    PrepareScan();
-    switch (ScanLibrary()) {
-        case ScanOutcome::Written:
-            showState(*this, programTitle, false);
-            break;
-        case ScanOutcome::NotWritten:
-            showState(*this, idleCaption, false);
-            MsgBoxOk(this, errorMessage(nl, QStringLiteral("Index file could not be written!"),
-                                        indexFilePath));
-            break;
-        case ScanOutcome::NotReady:
-            showState(*this, idleCaption, false);
-            MsgBoxOk(this, errorMessage(nl, QStringLiteral("Poser Directory not ready!"),
-                                        PoserDir + nl + notReady));
-            break;
-        case ScanOutcome::Stopped:  // the program is ending
+    // The old index stays as it is.
+    showState(*this, idleCaption, false);
+    MsgBoxOk(this, failureMessage(outcome));
+}
+
+QString Form1::failureMessage(UpdateOutcome outcome) const {
+    switch (outcome) {
+        case UpdateOutcome::NotSet:
+            return errorMessage(nl, QStringLiteral("Poser Directory not set!"), pleaseSet);
+        case UpdateOutcome::FolderMissing:
+            return errorMessage(nl, QStringLiteral("Poser Directory not found!"),
+                                PoserDir + nl + pleaseSet);
+        case UpdateOutcome::NotWritten:
+            return errorMessage(nl, QStringLiteral("Index file could not be written!"),
+                                QString::fromStdString(indexFilePath));
+        case UpdateOutcome::NotReady:
+            return errorMessage(nl, QStringLiteral("Poser Directory not ready!"),
+                                PoserDir + nl + notReady);
+        case UpdateOutcome::Written:
+        case UpdateOutcome::Stopped:
             break;
     }
+    return {};
 }
 
-void Form1::PrepareScan() {
-    scan.PrepareScan(PoserDir);
-}
-
-ScanOutcome Form1::ScanLibrary() {
+UpdateOutcome Form1::ScanLibrary() {
     nextYield = {};  // the first step of a walk with "Multi-task" ticked lets events run
     waitShown = false;
-    const ScanOutcome outcome = scan.ScanLibrary([this] { return letEventsRun(); });
+    const UpdateOutcome outcome =
+        updateIndex(scan, PoserDir.toStdString(), [this] { return letEventsRun(); });
     publishLastExtension();
     return outcome;
 }
@@ -81,8 +83,8 @@ ScanOutcome Form1::ScanLibrary() {
 // `ans` holds the last extension whenever another handler can look at it; the walk does not
 // build it for every file.
 void Form1::publishLastExtension() {
-    if (const QString extension = scan.lastExtension(); !extension.isEmpty()) {
-        ans = extension;
+    if (const std::string extension = scan.lastExtension(); !extension.empty()) {
+        ans = QString::fromStdString(extension);
     }
 }
 

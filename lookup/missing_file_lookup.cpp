@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "core/drives/data_files.h"
+#include "core/lookup/file_lookup.h"
 #include "lookup/drive_path_rule.h"
-#include "lookup/index_search.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
-#include "platform/data_files.h"
 #include "platform/letter_case.h"
 #include "platform/message_box.h"
 #include "platform/results_box.h"
@@ -40,28 +40,28 @@ void Form1::Text2_Click() {
     Text2->setText(pasted);
     cliptext = pasted;
     lookname = toLowerSimple(Text2->text());
-    const FileNameMatch wanted(lookname.toStdString(), compareModeFor(cliptext.toStdString()));
 
     // The results box is filled once at the end: laying it out per match would freeze the
     // window when a common base name matches thousands of lines. Held as UTF-8, a million
     // matches take half the memory they would as text.
     const QByteArray lineEnd = nl.toUtf8();
     QByteArray results;
-    const IndexSearch search = searchIndex(drives, wanted, [&](QByteArrayView line) {
-        const QByteArray path = toLowerSimpleUtf8(line);
-        ++hits;
-        results += '(' + QByteArray::number(hits) + ") " + path + lineEnd;
-        if (hits <= qsizetype(storedHits.size())) {
-            *storedHits[hits - 1] = QString::fromUtf8(path);
-            numberButton[hits - 1]->setVisible(true);
-        }
-    });
+    const IndexSearch search =
+        lookUpFile(drives, cliptext.toStdString(), [&](std::string_view line) {
+            const QByteArray path(line.data(), qsizetype(line.size()));
+            ++hits;
+            results += '(' + QByteArray::number(hits) + ") " + path + lineEnd;
+            if (hits <= qsizetype(storedHits.size())) {
+                *storedHits[hits - 1] = QString::fromUtf8(path);
+                numberButton[hits - 1]->setVisible(true);
+            }
+        });
     if (search != IndexSearch::Searched) {
         MsgBoxOk(this, search == IndexSearch::NoIndex
                            ? errorMessage(nl, QStringLiteral("No index of your Poser Files yet!"),
                                           QStringLiteral("Please press \"Update\" to make one."))
                            : errorMessage(nl, QStringLiteral("Index file could not be read!"),
-                                          indexFilePath));
+                                          QString::fromStdString(indexFilePath)));
         return;
     }
 

@@ -1,10 +1,12 @@
 #include "platform/drive_list_box.h"
 
-DriveListBox::DriveListBox(const WineDrives& drives, QWidget* parent) : QComboBox(parent) {
-    const QString currentFolder = drives.currentFolder();
-    const QChar currentLetter = currentFolder.isEmpty() ? QChar() : currentFolder[0].toLower();
+#include "core/text/letter_case.h"
+
+DriveListBox::DriveListBox(const Drives& drives, QWidget* parent) : QComboBox(parent) {
+    const std::string currentFolder = drives.currentFolder();
+    const char currentLetter = currentFolder.empty() ? '\0' : asciiLower(currentFolder[0]);
     for (const ::Drive& drive : drives.drives()) {
-        addItem(QString(drive.letter) + u':');
+        addItem(QString(QChar(drive.letter)) + u':');
         if (drive.letter == currentLetter) {
             chosenIndex = count() - 1;
         }

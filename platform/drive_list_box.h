@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "platform/drives.h"
+#include "core/drives/drives.h"
 
 // A drive list: every drive Wine programs see, by letter. It starts at the drive of the
 // program's current folder, as a freshly made list does.
@@ -10,7 +10,7 @@ class DriveListBox : public QComboBox {
     Q_OBJECT
 
 public:
-    DriveListBox(const WineDrives& drives, QWidget* parent);
+    DriveListBox(const Drives& drives, QWidget* parent);
 
     // The chosen drive: its letter and colon, such as "c:".
     QString Drive() const { return currentText(); }

@@ -8,16 +8,16 @@ namespace {
 
 // Subfolders laid out to find the widest: letter-by-letter sums miss only kerning, which
 // can reorder names of nearly the same width, never one far narrower than the widest.
-constexpr qsizetype measuredSubfolders = 8;
+constexpr std::ptrdiff_t measuredSubfolders = 8;
 
 // A name's width as the sum of its letters' advances, each letter measured once.
 class LetterWidths {
 public:
     explicit LetterWidths(const QFontMetricsF& metrics) : metrics(metrics), known(0x10000, -1) {}
 
-    float of(QByteArrayView utf8Name) {
+    float of(std::string_view utf8Name) {
         float width = 0;
-        for (const QChar letter : QString::fromUtf8(utf8Name)) {
+        for (const QChar letter : QString::fromUtf8(utf8Name.data(), qsizetype(utf8Name.size()))) {
             float& advance = known[letter.unicode()];
             if (advance < 0) {
                 advance = float(metrics.horizontalAdvance(letter));
@@ -34,7 +34,7 @@ private:
 
 }  // namespace
 
-FolderEntries::FolderEntries(const WineDrives& drives, const QIcon& openFolder,
+FolderEntries::FolderEntries(const Drives& drives, const QIcon& openFolder,
                              const QIcon& closedFolder, QObject* parent)
     : QAbstractListModel(parent),
       folders(drives),
@@ -43,7 +43,7 @@ FolderEntries::FolderEntries(const WineDrives& drives, const QIcon& openFolder,
 
 bool FolderEntries::setPath(const QString& drivePath) {
     FolderList opened(folders);
-    if (!opened.setPath(drivePath)) {
+    if (!opened.setPath(drivePath.toStdString())) {
         return false;
     }
     beginResetModel();
@@ -76,19 +76,22 @@ QVariant FolderEntries::data(const QModelIndex& index, int role) const {
 
 QString FolderEntries::textAt(int row) const {
     if (row == 0) {
-        return joinDrivePath(ancestry->letter, {});
+        return QString::fromStdString(joinDrivePath(ancestry->letter, {}));
     }
     if (row <= openRow()) {
-        return ancestry->names[row - 1];
+        return QString::fromStdString(ancestry->names[size_t(row - 1)]);
     }
-    return QString::fromUtf8(folders.listing()->folderName(subfolderOf(row)));
+    const std::string_view name = folders.listing()->folderName(subfolderOf(row));
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 QString FolderEntries::drivePathAt(int row) const {
     if (row <= openRow()) {
-        return joinDrivePath(ancestry->letter, ancestry->names.first(row));
+        const std::vector<std::string> names(ancestry->names.begin(),
+                                             ancestry->names.begin() + row);
+        return QString::fromStdString(joinDrivePath(ancestry->letter, names));
     }
-    return folders.List(subfolderOf(row));
+    return QString::fromStdString(folders.List(subfolderOf(row)));
 }
 
 QList<int> FolderEntries::likelyWidestRows(const QFontMetricsF& metrics) const {
@@ -97,12 +100,13 @@ QList<int> FolderEntries::likelyWidestRows(const QFontMetricsF& metrics) const {
         rows.append(row);
     }
     LetterWidths widths(metrics);
-    std::vector<std::pair<float, qsizetype>> bySum;
+    std::vector<std::pair<float, std::ptrdiff_t>> bySum;
     bySum.reserve(size_t(folders.ListCount()));
-    for (qsizetype i = 0; i < folders.ListCount(); ++i) {
+    for (std::ptrdiff_t i = 0; i < folders.ListCount(); ++i) {
         bySum.emplace_back(widths.of(folders.listing()->folderName(i)), i);
     }
-    const auto measured = bySum.begin() + std::min(measuredSubfolders, qsizetype(bySum.size()));
+    const auto measured =
+        bySum.begin() + std::min(measuredSubfolders, std::ptrdiff_t(bySum.size()));
     std::partial_sort(bySum.begin(), measured, bySum.end(), std::greater<>());
     for (auto sum = bySum.begin(); sum != measured; ++sum) {
         rows.append(openRow() + 1 + int(sum->second));

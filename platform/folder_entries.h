@@ -4,8 +4,9 @@
 #include <QIcon>
 #include <optional>
 
-#include "platform/drives.h"
-#include "platform/folder_lists.h"
+#include "core/drives/drive_paths.h"
+#include "core/drives/drives.h"
+#include "core/folders/folder_lists.h"
 
 class QFontMetricsF;
 
@@ -17,10 +18,10 @@ class FolderEntries : public QAbstractListModel {
 public:
     static constexpr int levelRole = Qt::UserRole;  // 0 for the drive's root, 1 below it, ...
 
-    FolderEntries(const WineDrives& drives, const QIcon& openFolder, const QIcon& closedFolder,
+    FolderEntries(const Drives& drives, const QIcon& openFolder, const QIcon& closedFolder,
                   QObject* parent);
 
-    const QString& Path() const { return folders.Path(); }
+    QString Path() const { return QString::fromStdString(folders.Path()); }
     // Fails, keeping the entries, when the folder cannot be opened.
     bool setPath(const QString& drivePath);
 

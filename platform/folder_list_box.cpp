@@ -50,7 +50,7 @@ private:
 
 }  // namespace
 
-FolderListBox::FolderListBox(const WineDrives& drives, QWidget* parent)
+FolderListBox::FolderListBox(const Drives& drives, QWidget* parent)
     : QListView(parent),
       entries(new FolderEntries(drives, style()->standardIcon(QStyle::SP_DirOpenIcon),
                                 style()->standardIcon(QStyle::SP_DirClosedIcon), this)) {
@@ -59,10 +59,10 @@ FolderListBox::FolderListBox(const WineDrives& drives, QWidget* parent)
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setPath(drives.currentFolder());
+    setPath(QString::fromStdString(drives.currentFolder()));
 }
 
-const QString& FolderListBox::Path() const {
+QString FolderListBox::Path() const {
     return entries->Path();
 }
 

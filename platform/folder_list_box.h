@@ -2,7 +2,7 @@
 
 #include <QListView>
 
-#include "platform/drives.h"
+#include "core/drives/drives.h"
 
 class FolderEntries;
 
@@ -15,9 +15,9 @@ class FolderListBox : public QListView {
 
 public:
     // Opens at the program's current folder, as a freshly made list does.
-    FolderListBox(const WineDrives& drives, QWidget* parent);
+    FolderListBox(const Drives& drives, QWidget* parent);
 
-    const QString& Path() const;
+    QString Path() const;
 
     // Opens the folder at a drive path, or a drive's current folder for a "c:" drive text.
     // A folder that cannot be opened fails, and the list keeps its folder.

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "app/form1.h"
-#include "app/settings_file.h"
-#include "platform/data_files.h"
+#include "core/drives/data_files.h"
+#include "core/settings/settings_file.h"
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
 #include "platform/message_box.h"
@@ -78,7 +78,8 @@ void Form2::Command1_Click() {
     }
     const SettingsFile settings = settingsFileOf(form1->drives);
     const std::optional<std::uint64_t> length = settings.ensureAndMeasure();
-    const QString notStored = QStringLiteral("The settings file ") + settingsFilePath +
+    const QString notStored = QStringLiteral("The settings file ") +
+                              QString::fromStdString(settingsFilePath) +
                               QStringLiteral(" cannot be written.") + nl +
                               QStringLiteral("Your Poser folder was not set.");
     if (!length) {

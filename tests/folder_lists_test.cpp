@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "platform/folder_lists.h"
+#include "core/folders/folder_lists.h"
 #include "tests/support/test_prefix.h"
 
 class FolderListsTest : public QObject {
@@ -49,18 +49,18 @@ void FolderListsTest::listsWhatAPathCanName() {
     const QByteArray invalid = QFile::encodeName(prefix.driveC()) + "/Lib/bad\xff.obj";
     ::close(::open(invalid.constData(), O_CREAT | O_WRONLY, 0644));
 
-    const WineDrives drives = WineDrives::fromEnvironment();
+    const Drives drives = Drives::ofSystem();
     FolderList folderList(drives);
     FileList fileList(drives);
-    QVERIFY(folderList.setPath(QStringLiteral("c:\\Lib")));
+    QVERIFY(folderList.setPath("c:\\Lib"));
     fileList.setPath(folderList);
     QStringList listedFiles;
-    for (qsizetype i = 0; i < fileList.ListCount(); ++i) {
-        listedFiles.append(fileList.List(i));
+    for (std::ptrdiff_t i = 0; i < fileList.ListCount(); ++i) {
+        listedFiles.append(QString::fromStdString(fileList.List(i)));
     }
     QStringList listedFolders;
-    for (qsizetype i = 0; i < folderList.ListCount(); ++i) {
-        listedFolders.append(folderList.List(i).section(u'\\', -1));
+    for (std::ptrdiff_t i = 0; i < folderList.ListCount(); ++i) {
+        listedFolders.append(QString::fromStdString(folderList.List(i)).section(u'\\', -1));
     }
     QCOMPARE(listedFiles, files);
     QCOMPARE(listedFolders, folders);
@@ -70,12 +70,12 @@ void FolderListsTest::failedSetPathKeepsTheFolder() {
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("Lib/a.obj"));
 
-    FileList files(WineDrives::fromEnvironment());
-    QVERIFY(files.setPath(QStringLiteral("c:\\Lib")));
+    FileList files(Drives::ofSystem());
+    QVERIFY(files.setPath("c:\\Lib"));
     for (const QString& unopenable : {QStringLiteral("c:\\Gone"), QStringLiteral("c:\\Lib\\a.obj"),
                                       QStringLiteral("q:\\"), QStringLiteral("Lib"), QString()}) {
-        QVERIFY2(!files.setPath(unopenable), qPrintable(unopenable));
-        QCOMPARE(files.Path(), QStringLiteral("C:\\Lib"));
+        QVERIFY2(!files.setPath(unopenable.toStdString()), qPrintable(unopenable));
+        QCOMPARE(files.Path(), std::string("C:\\Lib"));
         QCOMPARE(files.ListCount(), 1);
     }
 }
@@ -83,41 +83,41 @@ void FolderListsTest::failedSetPathKeepsTheFolder() {
 void FolderListsTest::sharesOneReadAndReportsDrivePaths() {
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("Lib/a.obj"));
-    const WineDrives drives = WineDrives::fromEnvironment();
+    const Drives drives = Drives::ofSystem();
     FolderList folders(drives);
     FileList files(drives);
-    QVERIFY(folders.setPath(QStringLiteral("c:")));  // a drive text: its current folder
-    QVERIFY(folders.setPath(QStringLiteral("C:\\")));
-    QCOMPARE(folders.Path(), QStringLiteral("C:\\"));
-    QCOMPARE(folders.List(0), QStringLiteral("C:\\Lib"));
-    QVERIFY(folders.setPath(QStringLiteral("c:\\lib")));
+    QVERIFY(folders.setPath("c:"));  // a drive text: its current folder
+    QVERIFY(folders.setPath("C:\\"));
+    QCOMPARE(folders.Path(), std::string("C:\\"));
+    QCOMPARE(folders.List(0), std::string("C:\\Lib"));
+    QVERIFY(folders.setPath("c:\\lib"));
     files.setPath(folders);
     QCOMPARE(files.listing().get(), folders.listing().get());
-    QCOMPARE(files.Path(), QStringLiteral("C:\\Lib"));
+    QCOMPARE(files.Path(), std::string("C:\\Lib"));
 }
 
 void FolderListsTest::opensTheVerySubfolderListed() {
     TestPrefix prefix;
     prefix.writeFile(QStringLiteral("Drive/Props/a.obj"));
     prefix.writeFile(QStringLiteral("Drive/props/b.obj"));
-    const WineDrives drives = WineDrives::fromEnvironment();
+    const Drives drives = Drives::ofSystem();
     FolderList root(drives);
     FolderList folders(drives);
-    QVERIFY(root.setPath(QStringLiteral("C:\\")));
+    QVERIFY(root.setPath("C:\\"));
     QVERIFY(folders.setPathToSubfolder(root, 0));
-    QCOMPARE(folders.Path(), QStringLiteral("C:\\Drive"));
+    QCOMPARE(folders.Path(), std::string("C:\\Drive"));
     FolderList props(drives);
     QVERIFY(props.setPathToSubfolder(folders, 0));
     QCOMPARE(props.Path(), folders.List(0));
 
     QDir(prefix.driveC() + QStringLiteral("/Drive/Props")).removeRecursively();
     QVERIFY(!props.setPathToSubfolder(folders, 0));
-    QCOMPARE(props.Path(), QStringLiteral("C:\\Drive\\Props"));
+    QCOMPARE(props.Path(), std::string("C:\\Drive\\Props"));
     FolderList byPath(drives);
     QVERIFY(byPath.setPath(folders.List(0)));
-    QCOMPARE(byPath.Path(), QStringLiteral("C:\\Drive\\props"));
+    QCOMPARE(byPath.Path(), std::string("C:\\Drive\\props"));
     QVERIFY(props.setPathToSubfolder(folders, 1));
-    QCOMPARE(props.Path(), QStringLiteral("C:\\Drive\\props"));
+    QCOMPARE(props.Path(), std::string("C:\\Drive\\props"));
 }
 
 QTEST_GUILESS_MAIN(FolderListsTest)

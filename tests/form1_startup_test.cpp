@@ -13,6 +13,7 @@
 #include "platform/click_text_box.h"
 #include "platform/one_copy_lock.h"
 #include "platform/results_box.h"
+#include "system/drive_roots.h"
 #include "tests/support/test_prefix.h"
 
 class Form1StartupTest : public QObject {
@@ -89,7 +90,8 @@ void Form1StartupTest::startsWhereDataFolderCannotBeMade() {
     QCOMPARE(form.PoserDir, QString());
     QVERIFY(!QFileInfo::exists(prefix.folder() + QStringLiteral("/gone")));
     if (fault == QStringLiteral("no prefix")) {  // Wine's default c: comes with c:\ol
-        QVERIFY(QFileInfo(WineDrives::fallbackDriveC() + QStringLiteral("/ol/zz")).isFile());
+        QVERIFY(QFileInfo(QString::fromStdString(fallbackDriveC()) + QStringLiteral("/ol/zz"))
+                    .isFile());
     }
 }
 

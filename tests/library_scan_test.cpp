@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "index/library_scan.h"
+#include "core/index/library_scan.h"
 #include "tests/support/test_prefix.h"
 
 namespace {
@@ -18,7 +18,7 @@ QByteArray indexOf(const QStringList& lines) {
 
 const QByteArray oldIndex = "C:\\Old\\a much longer line than most new ones.obj\r\n";
 
-const QString poser = QStringLiteral("C:\\Poser");
+const std::string poser = "C:\\Poser";
 
 // A library at c:\Poser and an old index beside it, scanned as Update scans it, with its
 // folders read ahead of the walk or not; each step of the walk calls `betweenSteps`.
@@ -40,8 +40,8 @@ struct Library {
     QByteArray index() const { return prefix.readFile(QStringLiteral("ol/oz")); }
 
     TestPrefix prefix;
-    LibraryScan readingAhead{WineDrives::fromEnvironment()};
-    LibraryScan oneByOne{WineDrives::fromEnvironment(), 0};
+    LibraryScan readingAhead{Drives::ofSystem()};
+    LibraryScan oneByOne{Drives::ofSystem(), 0};
 };
 
 }  // namespace
@@ -84,8 +84,8 @@ void LibraryScanTest::selectsByExtension() {
     QFETCH(ExtensionRule, rule);
     QFETCH(bool, library);
     for (const QString& extension : extensions.split(u' ')) {
-        QVERIFY2(ruleOfExtension(extension.toUtf8()) == rule, qPrintable(extension));
-        QVERIFY2(isLibraryExtension(extension.toUtf8()) == library, qPrintable(extension));
+        QVERIFY2(ruleOfExtension(extension.toStdString()) == rule, qPrintable(extension));
+        QVERIFY2(isLibraryExtension(extension.toStdString()) == library, qPrintable(extension));
     }
 }
 
@@ -156,7 +156,7 @@ void LibraryScanTest::skipsAFolderThatVanished() {
     QFETCH(bool, readAhead);
     const QStringList lines{"A/a.obj", "A/Sub/s.obj", "b/twin.obj", "C/c.obj"};
     Library library(lines + QStringList{"B/b.obj"});
-    LibraryScan scanner(WineDrives::fromEnvironment(), readAhead ? 2 : 0);
+    LibraryScan scanner(Drives::ofSystem(), readAhead ? 2 : 0);
     library.prepare(scanner);  // lists B
     QVERIFY(QDir(library.prefix.driveC() + QStringLiteral("/Poser/B")).removeRecursively());
     QCOMPARE(scanner.ScanLibrary([] { return true; }), ScanOutcome::Written);

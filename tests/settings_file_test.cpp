@@ -2,14 +2,13 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/settings_file.h"
+#include "core/settings/settings_file.h"
 #include "tests/support/test_prefix.h"
 
 namespace {
 
 QString storedFolderOr(const QString& none) {
-    const std::optional<std::string> folder =
-        settingsFileOf(WineDrives::fromEnvironment()).storedFolder();
+    const std::optional<std::string> folder = settingsFileOf(Drives::ofSystem()).storedFolder();
     return folder ? QString::fromStdString(*folder) : none;
 }
 
@@ -48,7 +47,7 @@ void SettingsFileTest::whatStandsInItsPlace() {
     } else if (place == QStringLiteral("fifo")) {
         prefix.makeTree(QStringLiteral("ol"), {"zz|"});
     }
-    const SettingsFile settings = settingsFileOf(WineDrives::fromEnvironment());
+    const SettingsFile settings = settingsFileOf(Drives::ofSystem());
     QCOMPARE(storedFolderOr(QStringLiteral("(none)")), folder);
     QCOMPARE(settings.ensureAndMeasure().has_value(), measured);
     QCOMPARE(settings.write("C:\\Poser 6"), writable);

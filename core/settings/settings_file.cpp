@@ -1,5 +1,6 @@
 #include "core/settings/settings_file.h"
 
+#include "core/drives/data_files.h"
 #include "core/text/text_lines.h"
 #include "system/file_replacement.h"
 #include "system/readable_file.h"
@@ -39,4 +40,9 @@ std::optional<std::string> SettingsFile::storedFolder() const {
         return std::nullopt;
     }
     return readFirstLine();
+}
+
+SettingsFile settingsFileOf(const Drives& drives) {
+    const std::optional<ResolvedPath> resolved = drives.resolve(settingsFilePath);
+    return SettingsFile(resolved ? resolved->hostPath : std::string());
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/drives/drives.h"
+
 // The one-line settings file that keeps the Poser folder from one run to the next. It holds
 // a folder when it is longer than 5 bytes; readers and the writer apply the same rule.
 class SettingsFile {
@@ -33,3 +35,6 @@ public:
 private:
     std::string hostPath;
 };
+
+// The settings file c:\ol\zz of these drives.
+SettingsFile settingsFileOf(const Drives& drives);

@@ -1,16 +1,14 @@
-#include "index/library_scan.h"
+#include "core/index/library_scan.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
 #include <optional>
 #include <thread>
 
-#include "index/folder_loops.h"
-#include "index/read_ahead.h"
-#include "platform/data_files.h"
-#include "platform/letter_case.h"
+#include "core/drives/data_files.h"
+#include "core/index/folder_loops.h"
+#include "core/index/read_ahead.h"
+#include "system/file_status.h"
 
 namespace {
 
@@ -22,7 +20,7 @@ constexpr auto busyRetry = std::chrono::milliseconds(20);
 
 }  // namespace
 
-LibraryScan::LibraryScan(const WineDrives& drives, int readAheadThreads)
+LibraryScan::LibraryScan(const Drives& drives, int readAheadThreads)
     : Dir10(drives),
       drives(drives),
       Dir1(drives),
@@ -53,7 +51,7 @@ LibraryScan::LibraryScan(const WineDrives& drives, int readAheadThreads)
              {&Dir8, &Dir9, &File8}},
       readAheadThreads(readAheadThreads) {}
 
-void LibraryScan::PrepareScan(const QString& poserDir) {
+void LibraryScan::PrepareScan(const std::string& poserDir) {
     Dir1.setPath(poserDir);
     totalfoldersA = Dir1.ListCount();
 }
@@ -85,8 +83,7 @@ FileReplacement::Start LibraryScan::openIndex(const BetweenSteps& betweenSteps) 
     }
     indexHostPath = indexFile->hostPath;
     FileReplacement::Start started;
-    while ((started = index.start(QFile::encodeName(indexHostPath).toStdString(),
-                                  FileReplacement::Writers::OneAtATime,
+    while ((started = index.start(indexHostPath, FileReplacement::Writers::OneAtATime,
                                   FileReplacement::Over::RegularFileOnly)) ==
            FileReplacement::Start::Busy) {
         waiting = true;
@@ -110,7 +107,7 @@ bool LibraryScan::isPoserFolderReady() const {
     }
     const bool listsNothing =
         !poserFolder || (poserFolder->folderCount() == 0 && poserFolder->fileCount() == 0);
-    return !listsNothing || QFileInfo(indexHostPath).size() == 0;
+    return !listsNothing || fileSize(indexHostPath) == 0;
 }
 
 // False when the program is ending.
@@ -160,7 +157,7 @@ bool LibraryScan::walk(const BetweenSteps& betweenSteps) {
 // cannot be entered.
 bool LibraryScan::enterFolder(int level, ReadAhead* readAhead) {
     const Level& at = levels[level];
-    const qsizetype i = folderindex[level];
+    const std::ptrdiff_t i = folderindex[level];
     if (readAhead && !at.source->listing()->isFolderLink(i)) {
         return at.target->show(readAhead->enter(level, i));
     }
@@ -190,22 +187,22 @@ bool LibraryScan::leadsIntoLoop(int level) const {
 bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSteps) {
     const FolderListing& listing = *files.listing();
     filecount = files.ListCount();
-    fullname = listing.drivePathUtf8() + '\\';
-    const qsizetype folderLength = fullname.size();
+    fullname = listing.drivePath() + '\\';
+    const std::size_t folderLength = fullname.size();
     thumbnails.setFolder(listing);
     for (fileindex = 0; fileindex < filecount; ++fileindex) {
         if (!betweenSteps()) {
             return false;
         }
-        const QByteArrayView name = listing.fileName(fileindex);
+        const std::string_view name = listing.fileName(fileindex);
         fullname.resize(folderLength);
         fullname.append(name);
-        const qsizetype dot = name.lastIndexOf('.');
-        if (dot < 0) {
+        const std::size_t dot = name.rfind('.');
+        if (dot == std::string_view::npos) {
             continue;
         }
         if (selects(name, dot)) {
-            index.writeLine(bytesOf(fullname));
+            index.writeLine(fullname);
             ++lineCount;
         }
     }
@@ -213,9 +210,9 @@ bool LibraryScan::ScanFiles(const FileList& files, const BetweenSteps& betweenSt
 }
 
 // Whether the file of this name, whose last "." is at `dot`, gets a line.
-bool LibraryScan::selects(QByteArrayView name, qsizetype dot) {
-    const QByteArrayView fileExtension = name.sliced(dot + 1);
-    extension.assign(fileExtension.data(), size_t(fileExtension.size()));
+bool LibraryScan::selects(std::string_view name, std::size_t dot) {
+    const std::string_view fileExtension = name.substr(dot + 1);
+    extension.assign(fileExtension);
     extensionFound = true;
     switch (ruleOfExtension(fileExtension)) {
         case ExtensionRule::Indexed:
@@ -223,12 +220,11 @@ bool LibraryScan::selects(QByteArrayView name, qsizetype dot) {
         case ExtensionRule::LeftOut:
             return false;
         case ExtensionRule::Png:
-            return !thumbnails.isThumbnail(name.first(dot));
+            return !thumbnails.isThumbnail(name.substr(0, dot));
     }
     return false;
 }
 
-QString LibraryScan::lastExtension() const {
-    return extensionFound ? QString::fromUtf8(extension.data(), qsizetype(extension.size()))
-                          : QString();
+std::string LibraryScan::lastExtension() const {
+    return extensionFound ? extension : std::string();
 }

@@ -1,27 +1,29 @@
-#include "index/folder_loops.h"
+#include "core/index/folder_loops.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/folder_listing.h"
+#include "core/folders/folder_listing.h"
 #include "system/folder_reading.h"
+#include "system/host_paths.h"
 
 namespace {
 
 bool isSameOrAncestor(std::string_view folder, std::string_view of) {
     return of.starts_with(folder) &&
-           (of.size() == folder.size() || folder.ends_with('/') || of[folder.size()] == '/');
+           (of.size() == folder.size() || folder.ends_with(hostSeparator) ||
+            of[folder.size()] == hostSeparator);
 }
 
 }  // namespace
 
-bool leadsIntoLoop(const FolderListing& holder, qsizetype i,
+bool leadsIntoLoop(const FolderListing& holder, std::ptrdiff_t i,
                    std::span<const FolderListing* const> walkPath) {
     if (!holder.isFolderLink(i)) {
         return false;
     }
-    const std::string link = holder.folderHostPath(i).toStdString();
+    const std::string link = holder.folderHostPath(i);
     const std::optional<FolderIdentity> target = folderIdentity(link);
     if (!target) {
         return true;  // gone meanwhile: nothing to enter
@@ -32,6 +34,6 @@ bool leadsIntoLoop(const FolderListing& holder, qsizetype i,
         }
     }
     const std::optional<std::string> realTarget = realFolderPath(link);
-    const std::optional<std::string> realHolder = realFolderPath(holder.hostFolder().toStdString());
+    const std::optional<std::string> realHolder = realFolderPath(holder.hostFolder());
     return !realTarget || !realHolder || isSameOrAncestor(*realTarget, *realHolder);
 }

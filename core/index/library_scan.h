@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
-#include "index/file_selection.h"
-#include "index/scan_depth.h"
-#include "platform/drives.h"
-#include "platform/folder_lists.h"
+#include "core/drives/drives.h"
+#include "core/folders/folder_lists.h"
+#include "core/index/file_selection.h"
+#include "core/index/scan_depth.h"
 #include "system/file_replacement.h"
 
 class ReadAhead;
@@ -33,7 +32,7 @@ class LibraryScan {
 public:
     // Folders are read ahead of the walk on up to this many threads; none reads each on the
     // walk's. On a cold virtual disk 16 kept it busiest: 8 left it idle, 32 fought over 2 cores.
-    explicit LibraryScan(const WineDrives& drives, int readAheadThreads = 16);
+    explicit LibraryScan(const Drives& drives, int readAheadThreads = 16);
     LibraryScan(const LibraryScan&) = delete;
     LibraryScan& operator=(const LibraryScan&) = delete;
 
@@ -41,7 +40,7 @@ public:
     FolderList Dir10;
 
     // Points the root list at the Poser folder and counts its subfolders.
-    void PrepareScan(const QString& poserDir);
+    void PrepareScan(const std::string& poserDir);
     // The walk; `Dir10` shows the Poser folder and PrepareScan has run. When another Update is
     // writing the index, it waits for that one to end first, between steps. It writes nothing
     // when the Poser folder is not ready.
@@ -49,10 +48,10 @@ public:
 
     // While waiting for another Update to end.
     bool isWaiting() const { return waiting; }
-    qsizetype foldersRead() const { return folderCount; }
-    qsizetype linesWritten() const { return lineCount; }
+    std::ptrdiff_t foldersRead() const { return folderCount; }
+    std::ptrdiff_t linesWritten() const { return lineCount; }
     // The extension of the last file whose name holds a ".", as listed; empty before one.
-    QString lastExtension() const;
+    std::string lastExtension() const;
 
 private:
     static constexpr int lastLevel = deepestLevel;
@@ -71,30 +70,30 @@ private:
     bool enterFolder(int level, ReadAhead* readAhead);
     bool leadsIntoLoop(int level) const;
     bool ScanFiles(const FileList& files, const BetweenSteps& betweenSteps);
-    bool selects(QByteArrayView name, qsizetype dot);
+    bool selects(std::string_view name, std::size_t dot);
 
-    WineDrives drives;
+    Drives drives;
     FolderList Dir1, Dir2, Dir3, Dir4, Dir5, Dir6, Dir7, Dir8, Dir9;
     FileList File1, File2, File3, File4, File5, File6, File7, File8;
     const Level levels[lastLevel + 1];  // levels 1 to 8
     const int readAheadThreads;
-    QString indexHostPath;
+    std::string indexHostPath;
     FileReplacement index;
     Thumbnails thumbnails;  // of the folder whose files are scanned
 
     // The walk's working values, kept after it ends as the behaviour names them: the Poser
     // folder's subfolder count (level 1's bound), each level's current entry and last entry,
     // the file list in use, its current entry, and the line that file may get.
-    qsizetype totalfoldersA = 0;
-    qsizetype folderindex[lastLevel + 1] = {};  // levels 1 to 8
-    qsizetype lastfolder[lastLevel + 1] = {};
-    qsizetype filecount = 0;
-    qsizetype fileindex = 0;
-    QByteArray fullname;  // UTF-8, as the lists give names and the index holds them
+    std::ptrdiff_t totalfoldersA = 0;
+    std::ptrdiff_t folderindex[lastLevel + 1] = {};  // levels 1 to 8
+    std::ptrdiff_t lastfolder[lastLevel + 1] = {};
+    std::ptrdiff_t filecount = 0;
+    std::ptrdiff_t fileindex = 0;
+    std::string fullname;  // UTF-8, as the lists give names and the index holds them
     std::string extension;
     bool extensionFound = false;
 
     bool waiting = false;
-    qsizetype folderCount = 0;
-    qsizetype lineCount = 0;
+    std::ptrdiff_t folderCount = 0;
+    std::ptrdiff_t lineCount = 0;
 };

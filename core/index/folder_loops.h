@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstddef>
 #include <span>
 
 class FolderListing;
@@ -10,5 +10,5 @@ class FolderListing;
 // path (`walkPath`, from the Poser folder down to the holder). Such links are not entered; a
 // loop would otherwise fill the index with the same files over and over, and a link to "/"
 // would index the whole host.
-bool leadsIntoLoop(const FolderListing& holder, qsizetype i,
+bool leadsIntoLoop(const FolderListing& holder, std::ptrdiff_t i,
                    std::span<const FolderListing* const> walkPath);

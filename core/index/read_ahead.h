@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -32,9 +32,9 @@ public:
 
     // The walk enters the i-th subfolder of its folder at level - 1: its read, empty when it
     // cannot be opened.
-    std::shared_ptr<const FolderListing> enter(int level, qsizetype i);
+    std::shared_ptr<const FolderListing> enter(int level, std::ptrdiff_t i);
     // The walk entered the i-th subfolder at `level`, reading it itself: a link.
-    void entered(int level, qsizetype i, std::shared_ptr<const FolderListing> read);
+    void entered(int level, std::ptrdiff_t i, std::shared_ptr<const FolderListing> read);
 
 private:
     enum class State { Queued, Reading, Done, Taken };
@@ -44,11 +44,11 @@ private:
     };
 
     std::shared_ptr<Read> readOf(std::shared_ptr<const FolderListing> folder, int level,
-                                 const Read* parent, qsizetype i) const;
+                                 const Read* parent, std::ptrdiff_t i) const;
     void finish(Read& read, std::shared_ptr<const FolderListing> result);
     std::shared_ptr<const FolderListing> readFolder(const Read& read);
     // Reads queued folders, each `lead` places past the first in the walk's order, or the last.
-    void work(const std::stop_token& stop, qsizetype lead);
+    void work(const std::stop_token& stop, std::ptrdiff_t lead);
 
     const int maxThreads;
     const int window;

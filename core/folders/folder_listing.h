@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/drives.h"
+#include "core/drives/drives.h"
 #include "system/folder_reading.h"
 
 // One read of a folder: its subfolders and its files, each in list order. A folder list and
@@ -15,33 +16,32 @@
 class FolderListing {
 public:
     // Empty when the path is no drive path or the folder cannot be opened.
-    static std::shared_ptr<const FolderListing> read(const WineDrives& drives,
-                                                     const QString& drivePath);
+    static std::shared_ptr<const FolderListing> read(const Drives& drives,
+                                                     std::string_view drivePath);
 
     // The i-th subfolder, opened as this read found it: its drive path is not resolved again,
     // so no other folder whose name differs only in letter case takes its place. Empty when
     // it cannot be opened (it has vanished meanwhile).
-    std::shared_ptr<const FolderListing> readFolder(qsizetype i) const;
+    std::shared_ptr<const FolderListing> readFolder(std::ptrdiff_t i) const;
 
     // The host path of the i-th subfolder, as this read reached it (through links, perhaps).
-    QByteArray folderHostPath(qsizetype i) const;
-    // Whether the i-th subfolder is a symbolic link to a folder.
-    bool isFolderLink(qsizetype i) const { return folders[size_t(i)].link; }
+    std::string folderHostPath(std::ptrdiff_t i) const;
+    // Whether the i-th subfolder is a link to a folder.
+    bool isFolderLink(std::ptrdiff_t i) const { return folders[std::size_t(i)].link; }
     // Looked up when asked, which only a link to a folder makes the walk do: a stat of every
     // folder read would cost the scan more than all its links. Empty when it cannot be reached.
     std::optional<FolderIdentity> identity() const;
 
-    const QByteArray& hostFolder() const { return hostPath; }
-    const QString& drivePath() const { return path; }
-    const QByteArray& drivePathUtf8() const { return pathUtf8; }
+    const std::string& hostFolder() const { return hostPath; }
+    const std::string& drivePath() const { return path; }
 
     // False when reading the entries failed midway (an I/O error): the lists hold only some.
     bool readWhole() const { return whole; }
 
-    qsizetype folderCount() const { return qsizetype(folders.size()); }
-    qsizetype fileCount() const { return qsizetype(files.size()); }
-    QByteArrayView folderName(qsizetype i) const { return nameAt(folders[size_t(i)]); }
-    QByteArrayView fileName(qsizetype i) const { return nameAt(files[size_t(i)]); }
+    std::ptrdiff_t folderCount() const { return std::ptrdiff_t(folders.size()); }
+    std::ptrdiff_t fileCount() const { return std::ptrdiff_t(files.size()); }
+    std::string_view folderName(std::ptrdiff_t i) const { return nameAt(folders[std::size_t(i)]); }
+    std::string_view fileName(std::ptrdiff_t i) const { return nameAt(files[std::size_t(i)]); }
 
 private:
     struct Entry {
@@ -50,14 +50,13 @@ private:
         bool link;
     };
 
-    static std::shared_ptr<const FolderListing> readHost(const QByteArray& hostPath,
-                                                         const QByteArray& drivePathUtf8);
-    QByteArrayView nameAt(Entry e) const { return {names.data() + e.offset, e.length}; }
+    static std::shared_ptr<const FolderListing> readHost(std::string hostPath,
+                                                         std::string drivePath);
+    std::string_view nameAt(Entry e) const { return {names.data() + e.offset, e.length}; }
     void sortEntries(std::vector<Entry>& entries) const;
 
-    QByteArray hostPath;
-    QString path;
-    QByteArray pathUtf8;
+    std::string hostPath;
+    std::string path;   // the drive path, UTF-8
     std::string names;  // every name, back to back: one allocation for the whole folder
     std::vector<Entry> folders;
     std::vector<Entry> files;

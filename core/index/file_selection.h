@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class FolderListing;
@@ -12,11 +12,11 @@ class FolderListing;
 // (the name up to its last ".", letter case ignored) lies in the same folder: then it is that
 // file's thumbnail, and every library file has one.
 enum class ExtensionRule { Indexed, LeftOut, Png };
-ExtensionRule ruleOfExtension(QByteArrayView extension);
+ExtensionRule ruleOfExtension(std::string_view extension);
 
 // The extensions of Poser's library files: cr2 crz pz2 p2z pp2 ppz hr2 hrz fc2 fcz hd2 hdz
 // lt2 ltz cm2 cmz mc6 mcz mt5 mz5 pz3 pzz, letter case ignored.
-bool isLibraryExtension(QByteArrayView extension);
+bool isLibraryExtension(std::string_view extension);
 
 // Tells the pngs of one folder that are thumbnails. The folder's library files are read only
 // when a png asks, so a folder without one costs nothing.
@@ -25,13 +25,13 @@ public:
     // The folder whose pngs are asked about next; it must outlive the questions.
     void setFolder(const FolderListing& folder);
     // Whether a png of this base name is the thumbnail of a library file of the folder.
-    bool isThumbnail(QByteArrayView pngBase);
+    bool isThumbnail(std::string_view pngBase);
 
 private:
     void readLibraryFiles();
 
     const FolderListing* folder = nullptr;
     bool read = false;
-    std::vector<QByteArray> libraryBases;  // lower-cased, sorted
-    QByteArray lowered;                    // reused for each png
+    std::vector<std::string> libraryBases;  // lower-cased, sorted
+    std::string lowered;                    // reused for each png
 };

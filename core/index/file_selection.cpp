@@ -1,11 +1,11 @@
-#include "index/file_selection.h"
+#include "core/index/file_selection.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "platform/folder_listing.h"
-#include "platform/letter_case.h"
+#include "core/folders/folder_listing.h"
+#include "core/text/letter_case.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr std::uint32_t packed(const char* lowered) {
            std::uint32_t(std::uint8_t(lowered[1])) << 8 | std::uint8_t(lowered[2]);
 }
 
-std::uint32_t packedLower(QByteArrayView extension) {
+std::uint32_t packedLower(std::string_view extension) {
     const char lowered[3] = {asciiLower(extension[0]), asciiLower(extension[1]),
                              asciiLower(extension[2])};
     return packed(lowered);
@@ -39,7 +39,7 @@ constexpr std::array<std::uint32_t, 22> library = {
 
 }  // namespace
 
-ExtensionRule ruleOfExtension(QByteArrayView extension) {
+ExtensionRule ruleOfExtension(std::string_view extension) {
     if (extension.size() != 3) {
         return ExtensionRule::Indexed;
     }
@@ -50,7 +50,7 @@ ExtensionRule ruleOfExtension(QByteArrayView extension) {
     return isAmong(lowered, leftOut) ? ExtensionRule::LeftOut : ExtensionRule::Indexed;
 }
 
-bool isLibraryExtension(QByteArrayView extension) {
+bool isLibraryExtension(std::string_view extension) {
     return extension.size() == 3 && isAmong(packedLower(extension), library);
 }
 
@@ -59,7 +59,7 @@ void Thumbnails::setFolder(const FolderListing& listing) {
     read = false;
 }
 
-bool Thumbnails::isThumbnail(QByteArrayView pngBase) {
+bool Thumbnails::isThumbnail(std::string_view pngBase) {
     if (!read) {
         readLibraryFiles();
     }
@@ -67,18 +67,20 @@ bool Thumbnails::isThumbnail(QByteArrayView pngBase) {
         return false;
     }
     lowered.clear();
-    appendLowerSimpleUtf8(lowered, pngBase);
+    appendLowerCaseUtf8(lowered, pngBase);
     return std::binary_search(libraryBases.begin(), libraryBases.end(), lowered);
 }
 
 void Thumbnails::readLibraryFiles() {
     read = true;
     libraryBases.clear();
-    for (qsizetype i = 0; i < folder->fileCount(); ++i) {
-        const QByteArrayView name = folder->fileName(i);
-        const qsizetype dot = name.lastIndexOf('.');
-        if (dot >= 0 && isLibraryExtension(name.sliced(dot + 1))) {
-            libraryBases.push_back(toLowerSimpleUtf8(name.first(dot)));
+    for (std::ptrdiff_t i = 0; i < folder->fileCount(); ++i) {
+        const std::string_view name = folder->fileName(i);
+        const std::size_t dot = name.rfind('.');
+        if (dot != std::string_view::npos && isLibraryExtension(name.substr(dot + 1))) {
+            std::string base;
+            appendLowerCaseUtf8(base, name.substr(0, dot));
+            libraryBases.push_back(std::move(base));
         }
     }
     std::sort(libraryBases.begin(), libraryBases.end());

@@ -1,12 +1,11 @@
-#include "index/read_ahead.h"
-
-#include <sys/resource.h>
+#include "core/index/read_ahead.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "index/scan_depth.h"
-#include "platform/folder_listing.h"
+#include "core/folders/folder_listing.h"
+#include "core/index/scan_depth.h"
+#include "system/thread_waits.h"
 
 namespace {
 
@@ -14,23 +13,14 @@ namespace {
 // one: on a warm tree the walk reads its next folders itself while the thread reads the ones
 // after, and the two seldom meet on one folder. Threads started by waits for the disk take the
 // walk's very next folders, which the walk would otherwise wait for.
-constexpr qsizetype firstThreadLead = 4;
-
-// A thread that waits for the disk gives up the processor of its own accord: a read that did
-// so came from a cold disk, while one served from the page cache does not wait. Counted only
-// by the thread itself.
-long waitsOfThisThread() {
-    rusage usage{};
-    getrusage(RUSAGE_THREAD, &usage);
-    return usage.ru_nvcsw;
-}
+constexpr std::ptrdiff_t firstThreadLead = 4;
 
 }  // namespace
 
 // A folder to be read: the i-th subfolder of the folder it lies in.
 struct ReadAhead::Read {
     std::shared_ptr<const FolderListing> folder;  // where it lies
-    qsizetype subfolder = 0;
+    std::ptrdiff_t subfolder = 0;
     int level = 0;
     std::array<std::uint32_t, deepestLevel + 1> walkOrder{};  // its subfolder index at each level
     State state = State::Queued;
@@ -72,7 +62,7 @@ ReadAhead::~ReadAhead() {
 
 std::shared_ptr<ReadAhead::Read> ReadAhead::readOf(std::shared_ptr<const FolderListing> folder,
                                                    int level, const Read* parent,
-                                                   qsizetype i) const {
+                                                   std::ptrdiff_t i) const {
     auto read = std::make_shared<Read>();
     read->folder = std::move(folder);
     read->subfolder = i;
@@ -88,9 +78,9 @@ std::shared_ptr<ReadAhead::Read> ReadAhead::readOf(std::shared_ptr<const FolderL
 void ReadAhead::finish(Read& read, std::shared_ptr<const FolderListing> result) {
     read.result = std::move(result);
     if (read.result && read.level < deepestLevel) {
-        const qsizetype count = read.result->folderCount();
+        const std::ptrdiff_t count = read.result->folderCount();
         read.subfolders.resize(size_t(count));
-        for (qsizetype i = 0; i < count; ++i) {
+        for (std::ptrdiff_t i = 0; i < count; ++i) {
             if (!read.result->isFolderLink(i)) {
                 read.subfolders[size_t(i)] = readOf(read.result, read.level + 1, &read, i);
                 queue.insert(read.subfolders[size_t(i)]);
@@ -100,7 +90,7 @@ void ReadAhead::finish(Read& read, std::shared_ptr<const FolderListing> result) 
     }
 }
 
-std::shared_ptr<const FolderListing> ReadAhead::enter(int level, qsizetype i) {
+std::shared_ptr<const FolderListing> ReadAhead::enter(int level, std::ptrdiff_t i) {
     std::unique_lock lock(mutex);
     std::shared_ptr<Read> read = std::exchange(path[size_t(level - 1)]->subfolders[size_t(i)], {});
     if (read->state == State::Queued) {
@@ -120,7 +110,7 @@ std::shared_ptr<const FolderListing> ReadAhead::enter(int level, qsizetype i) {
     return read->result;
 }
 
-void ReadAhead::entered(int level, qsizetype i, std::shared_ptr<const FolderListing> read) {
+void ReadAhead::entered(int level, std::ptrdiff_t i, std::shared_ptr<const FolderListing> read) {
     std::lock_guard lock(mutex);
     std::shared_ptr<Read> own =
         readOf(nullptr, level, level > 0 ? path[size_t(level - 1)].get() : nullptr, i);
@@ -132,7 +122,7 @@ void ReadAhead::entered(int level, qsizetype i, std::shared_ptr<const FolderList
 // Reads a folder; when that had to wait for the disk, one more thread reads ahead, up to the
 // most: on a warm tree more threads would only take the processors from the walk.
 std::shared_ptr<const FolderListing> ReadAhead::readFolder(const Read& read) {
-    const long waitsBefore = waitsOfThisThread();
+    const std::uint64_t waitsBefore = waitsOfThisThread();
     std::shared_ptr<const FolderListing> result = read.folder->readFolder(read.subfolder);
     if (waitsOfThisThread() > waitsBefore) {
         std::lock_guard lock(mutex);
@@ -143,11 +133,11 @@ std::shared_ptr<const FolderListing> ReadAhead::readFolder(const Read& read) {
     return result;
 }
 
-void ReadAhead::work(const std::stop_token& stop, qsizetype lead) {
+void ReadAhead::work(const std::stop_token& stop, std::ptrdiff_t lead) {
     std::unique_lock lock(mutex);
     while (workToDo.wait(lock, stop, [&] { return !queue.empty() && waiting < window; }) &&
            !stop.stop_requested()) {
-        const auto at = std::next(queue.begin(), std::min(lead, qsizetype(queue.size()) - 1));
+        const auto at = std::next(queue.begin(), std::min(lead, std::ptrdiff_t(queue.size()) - 1));
         const std::shared_ptr<Read> read = std::move(queue.extract(at).value());
         read->state = State::Reading;
         lock.unlock();
