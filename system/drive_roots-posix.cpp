@@ -82,7 +82,7 @@ DriveRoots findDriveRoots() {
         const char letter = char(entry[0] | 0x20);
         if (std::none_of(drives.roots.begin(), drives.roots.end(),
                          [&](const DriveRoot& root) { return root.letter == letter; })) {
-            drives.roots.push_back({letter, rootOf(dosdevices + '/' + entry)});
+            drives.roots.push_back({letter, rootOf(std::filesystem::path(dosdevices) / entry)});
         }
     }
     return drives;

@@ -10,7 +10,7 @@
 namespace {
 
 // A host path below `root`, with "/" in `relative` as the host's separator.
-std::string below(std::string root, std::string relative) {
+std::string below(const std::string& root, std::string relative) {
     for (char& c : relative) {
         c = c == '/' ? hostSeparator : c;
     }
