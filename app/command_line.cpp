@@ -63,7 +63,7 @@ int runCommand(const CommandLine& commandLine, int argc, char* argv[]) {
             writeOut(usage);
             return exitDone;
         case CommandLine::Command::Version:
-            printLine(stdout, QStringLiteral("quobbin ") + releaseVersion);
+            printLine(stdout, QStringLiteral("quobbin ") + QString::fromStdString(releaseVersion));
             return exitDone;
         case CommandLine::Command::Misuse:
             std::fprintf(stderr, "quobbin: %s\n%s", qPrintable(commandLine.misuse), tryHelp);

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "app/no_display.h"
 #include "platform/quit_signals.h"
 #include "platform/running_copy.h"
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     displayAnswered();
     QApplication::setDesktopFileName(QStringLiteral(QUOBBIN_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
-    Form1 form;
+    Form1Window form;
     if (!form.Form_Load()) {
         RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()));
         return 0;  // the copy that runs comes forward

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/clipboard.h"
 #include "platform/results_box.h"
 
@@ -100,7 +100,7 @@ QString figure(double value, int decimals) {
     return std::isnan(value) ? QStringLiteral("n/a") : QString::number(value, 'f', decimals);
 }
 
-double timeLookup(Form1& form, const QString& name) {
+double timeLookup(Form1Window& form, const QString& name) {
     setClipboardText(name);
     QTimer closeBox;
     closeBox.setInterval(0);
@@ -112,13 +112,13 @@ double timeLookup(Form1& form, const QString& name) {
     closeBox.start();
     QElapsedTimer timer;
     timer.start();
-    form.Text2_Click();
+    form.form1.Text2_Click();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     QCoreApplication::processEvents();
     return ms;
 }
 
-qsizetype listedMatches(const Form1& form) {
+qsizetype listedMatches(const Form1Window& form) {
     const QString results = form.Text1->toPlainText();
     qsizetype matches = 0;
     for (const QStringView line : QStringTokenizer(results, u'\n')) {

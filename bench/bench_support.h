@@ -43,12 +43,12 @@ void printMeasure(const QString& name, double value, const QString& unit);
 // A figure for the summary line: "n/a" for a measure that was not taken (NaN).
 QString figure(double value, int decimals = 1);
 
-class Form1;
+class Form1Window;
 
 // One look-up of the main window: the click's handler, from the clipboard to the filled
 // results box, in ms. A no-match box is closed as soon as it shows; the window paints after
 // the handler, untimed.
-double timeLookup(Form1& form, const QString& name);
+double timeLookup(Form1Window& form, const QString& name);
 
 // How many matches the results box lists: its lines "(n) path".
-qsizetype listedMatches(const Form1& form);
+qsizetype listedMatches(const Form1Window& form);

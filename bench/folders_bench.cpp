@@ -8,7 +8,7 @@
 #include <QFile>
 #include <cstdio>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "bench/bench_support.h"
 #include "platform/folder_list_box.h"
 #include "setup/form2.h"
@@ -47,7 +47,7 @@ int foldersBench(const QStringList& args) {
         std::fprintf(stderr, "folders: could not make the subfolders\n");
         return 1;
     }
-    Form1 form;
+    Form1Window form;
     form.Form_Load();
     Form2 dialog(&form);
     dialog.show();

@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <cstdio>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "bench/bench_support.h"
 #include "core/lookup/index_lines.h"
 #include "core/text/text_lines.h"
@@ -78,7 +78,7 @@ int lookupBench(const QStringList& args) {
     qputenv("LC_ALL", "C");                   // for grep: bytes, no locale
     timeGrep(cases.first().name, indexFile);  // the index is now in the page cache
 
-    Form1 form;
+    Form1Window form;
     form.Form_Load();
     form.show();
     QCoreApplication::processEvents();

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "bench/bench_support.h"
 #include "platform/results_box.h"
 #include "tests/support/test_prefix.h"
@@ -28,7 +28,7 @@ int resultsBench(const QStringList& args) {
         std::fprintf(stderr, "results: could not make an index with make_index.py\n");
         return 1;
     }
-    Form1 form;
+    Form1Window form;
     form.Form_Load();
     form.show();
     QCoreApplication::processEvents();

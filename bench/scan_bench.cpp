@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "bench/bench_support.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/test_prefix.h"
@@ -28,7 +28,7 @@ struct ScanRun {
 
 // Presses "Update" and answers Yes. The time runs from the busy caption to the handler's end,
 // so that the question box is not counted.
-ScanRun timedUpdate(Form1& form, bool multiTask) {
+ScanRun timedUpdate(Form1Window& form, bool multiTask) {
     form.Check1->setChecked(multiTask);
     QElapsedTimer timer;
     const QMetaObject::Connection started =
@@ -39,7 +39,7 @@ ScanRun timedUpdate(Form1& form, bool multiTask) {
         });
     MessageBoxAnswerer yes({QMessageBox::Yes});
     resetPeakRss();
-    form.Command5_Click();
+    form.form1.Command5_Click();
     ScanRun run{double(timer.nsecsElapsed()) / 1e6, peakRssKb()};
     QObject::disconnect(started);
     return run;
@@ -108,9 +108,9 @@ int scanBench(const QStringList& args) {
         std::fprintf(stderr, "scan: could not make the library with make_library.py\n");
         return 1;
     }
-    Form1 form;
+    Form1Window form;
     form.Form_Load();
-    form.PoserDir = poserFolder;
+    form.form1.PoserDir = poserFolder.toStdString();
     form.show();
     resetPeakRss();
     const long idleRssKb = peakRssKb();

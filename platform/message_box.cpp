@@ -2,10 +2,13 @@
 
 #include <QMessageBox>
 
+#include "core/forms/program_title.h"
+
 namespace {
 
 int runBox(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, programTitle, text, buttons, parent);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(programTitle), text, buttons,
+                    parent);
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::No)) {
         box.setDefaultButton(QMessageBox::Yes);
@@ -23,8 +26,4 @@ void MsgBoxOk(QWidget* parent, const QString& text) {
 int MsgBoxYesNo(QWidget* parent, const QString& text) {
     return runBox(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes
                                                                                         : vbNo;
-}
-
-QString errorMessage(const QString& nl, const QString& what, const QString& detail) {
-    return QStringLiteral("ERROR: ") + nl + nl + what + nl + detail;
 }

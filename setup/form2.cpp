@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "core/drives/data_files.h"
+#include "core/forms/program_title.h"
 #include "core/settings/settings_file.h"
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
@@ -13,8 +14,8 @@
 #include "platform/window_rules.h"
 #include "setup/poser_folder_name.h"
 
-Form2::Form2(Form1* owner) : QWidget(owner), form1(owner) {
-    setWindowTitle(programTitle);
+Form2::Form2(Form1Window* owner) : QWidget(owner), owner(owner) {
+    setWindowTitle(QString::fromStdString(programTitle));
     setFixedDialog(this, 4950, 3090);
     setFont(sansFont(8.25));
     createControls();
@@ -26,9 +27,9 @@ void Form2::createControls() {
     Label1->setGeometry(twipsRect(120, 120, 4455, 375));
     Label1->setFont(sansFont(9.75, true));
 
-    Drive1 = new DriveListBox(form1->drives, this);
+    Drive1 = new DriveListBox(owner->form1.drives, this);
     Drive1->setGeometry(twipsRect(120, 600, 2775, 315));
-    Dir1 = new FolderListBox(form1->drives, this);
+    Dir1 = new FolderListBox(owner->form1.drives, this);
     Dir1->setGeometry(twipsRect(120, 1080, 2775, 1665));
 
     Command1 = new QPushButton(QStringLiteral("Set Poser"), this);
@@ -56,7 +57,8 @@ void Form2::Form_Load() {
     nl = QStringLiteral("\r\n");
     // A stored folder that is gone, or on a drive that is not ready, leaves the list at the
     // current folder, where a user can still open Poser's folder.
-    if (const std::optional<std::string> stored = settingsFileOf(form1->drives).storedFolder()) {
+    if (const std::optional<std::string> stored =
+            settingsFileOf(owner->form1.drives).storedFolder()) {
         Dir1->setPath(QString::fromStdString(*stored));
     }
 }
@@ -76,7 +78,7 @@ void Form2::Command1_Click() {
                            QStringLiteral("Please OPEN your Poser Directory to continue."));
         return;
     }
-    const SettingsFile settings = settingsFileOf(form1->drives);
+    const SettingsFile settings = settingsFileOf(owner->form1.drives);
     const std::optional<std::uint64_t> length = settings.ensureAndMeasure();
     const QString notStored = QStringLiteral("The settings file ") +
                               QString::fromStdString(settingsFilePath) +
@@ -96,7 +98,7 @@ void Form2::Command1_Click() {
         MsgBoxOk(this, notStored);
         return;
     }
-    form1->PoserDir = P;
+    owner->form1.PoserDir = P.toStdString();
     hide();
 }
 
@@ -110,9 +112,4 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     } else {
         QWidget::keyPressEvent(event);
     }
-}
-
-// "Set": the dialog, made and loaded on its first showing.
-void Form1::Command4_Click() {
-    showForm(poserFolderDialog, this);
 }

@@ -5,7 +5,7 @@
 
 class DriveListBox;
 class FolderListBox;
-class Form1;
+class Form1Window;
 class QLabel;
 class QPushButton;
 
@@ -16,7 +16,7 @@ class Form2 : public QWidget {
 
 public:
     // Makes the dialog and runs its load step; it is shown by whoever made it.
-    explicit Form2(Form1* owner);
+    explicit Form2(Form1Window* owner);
 
     QString nl;
 
@@ -40,5 +40,5 @@ private:
     void Form_Load();
     void createControls();
 
-    Form1* form1;
+    Form1Window* owner;
 };

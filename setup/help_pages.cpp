@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/window_rules.h"
 #include "setup/help_picture_texts.h"
 
@@ -48,9 +48,9 @@ QString readAloud(const HelpPictureTexts& picture) {
 
 }  // namespace
 
-HelpPage::HelpPage(Form1* owner, const QString& caption, int clientWidthTwips,
+HelpPage::HelpPage(Form1Window* owner, const QString& caption, int clientWidthTwips,
                    int clientHeightTwips, const HelpPictureTexts& picture)
-    : QWidget(owner), form1(owner) {
+    : QWidget(owner), owner(owner) {
     setWindowTitle(caption);
     setFixedDialog(this, clientWidthTwips, clientHeightTwips);
     setFont(sansFont(8.25));
@@ -75,7 +75,7 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-Form4::Form4(Form1* owner)
+Form4::Form4(Form1Window* owner)
     : HelpPage(owner, QStringLiteral("Setting Up Poser Quobbin"), 7530, 7260, setupPicture) {
     Label1 = new QLabel(QStringLiteral("SETUP"), this);
     Label1->setGeometry(twipsRect(3600, 120, 1695, 495));
@@ -86,11 +86,11 @@ Form4::Form4(Form1* owner)
 }
 
 void Form4::Command2_Click() {
-    showForm(form1->helpPage2, form1);
+    showForm(owner->helpPage2, owner);
     hide();
 }
 
-Form5::Form5(Form1* owner)
+Form5::Form5(Form1Window* owner)
     : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Get The FileName From Poser"),
                7140, 8820, fileNamePicture) {
     Command1 = makeNextButton(this, 5760);
@@ -98,15 +98,10 @@ Form5::Form5(Form1* owner)
 }
 
 void Form5::Command1_Click() {
-    showForm(form1->helpPage3, form1);
+    showForm(owner->helpPage3, owner);
     hide();
 }
 
-Form6::Form6(Form1* owner)
+Form6::Form6(Form1Window* owner)
     : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Using the Quobbin to Get Files"),
                7500, 7425, findFilesPicture) {}
-
-// "?": the first page, made on its first showing.
-void Form1::Command7_Click() {
-    showForm(helpPage1, this);
-}

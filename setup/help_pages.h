@@ -5,7 +5,7 @@
 #include <QWidget>
 
 struct HelpPictureTexts;
-class Form1;
+class Form1Window;
 class QLabel;
 class QPushButton;
 
@@ -22,11 +22,11 @@ public:
     QPixmap picture() const;
 
 protected:
-    HelpPage(Form1* owner, const QString& caption, int clientWidthTwips, int clientHeightTwips,
-             const HelpPictureTexts& picture);
+    HelpPage(Form1Window* owner, const QString& caption, int clientWidthTwips,
+             int clientHeightTwips, const HelpPictureTexts& picture);
     void keyPressEvent(QKeyEvent* event) override;
 
-    Form1* form1;
+    Form1Window* owner;
 };
 
 // Page 1: setting up.
@@ -34,7 +34,7 @@ class Form4 : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form4(Form1* owner);
+    explicit Form4(Form1Window* owner);
 
     QLabel* Label1;
     QPushButton* Command2;
@@ -47,7 +47,7 @@ class Form5 : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form5(Form1* owner);
+    explicit Form5(Form1Window* owner);
 
     QPushButton* Command1;
 
@@ -59,5 +59,5 @@ class Form6 : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form6(Form1* owner);
+    explicit Form6(Form1Window* owner);
 };

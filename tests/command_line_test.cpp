@@ -129,9 +129,9 @@ void CommandLineTest::updatesAsTheWindowDoes() {
         "Poser", {"Runtime/Geo/Figure.obj", "Runtime/Tex/skin.PNG", "top.obj", "Ünï/Çödé.cr2",
                   "a/b/c/d/e/f/g/h/deep.obj", "a/b/c/d/e/f/g/h/i/deeper.obj", "a/loop -> .."});
     loaded.prefix.writeFile("ol/zz", poser);
-    loaded.form.PoserDir = "C:\\Poser";
+    loaded.form.form1.PoserDir = "C:\\Poser";
     MessageBoxAnswerer yes({QMessageBox::Yes});
-    loaded.form.Command5_Click();
+    loaded.form.form1.Command5_Click();
     const QByteArray byWindow = loaded.prefix.readFile("ol/oz");
     QVERIFY(QFile::remove(loaded.prefix.driveC() + "/ol/oz"));
     QCOMPARE(runQuobbin({"--update"}).status, 0);

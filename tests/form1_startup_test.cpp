@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/click_text_box.h"
 #include "platform/one_copy_lock.h"
 #include "platform/results_box.h"
@@ -32,7 +32,7 @@ private slots:
 
 void Form1StartupTest::startsIdle() {
     TestPrefix prefix;
-    Form1 form;
+    Form1Window form;
     QVERIFY(form.Form_Load());
     form.show();
     QString shown;
@@ -62,9 +62,9 @@ void Form1StartupTest::readsTheStoredFolder() {
     if (!settings.isNull()) {
         prefix.writeFile(QStringLiteral("ol/zz"), settings);
     }
-    Form1 form;
+    Form1Window form;
     QVERIFY(form.Form_Load());
-    QCOMPARE(form.PoserDir, poserDir);
+    QCOMPARE(QString::fromStdString(form.form1.PoserDir), poserDir);
     QCOMPARE(prefix.readFile(QStringLiteral("ol/zz")), settings.isNull() ? "" : settings);
 }
 
@@ -85,9 +85,9 @@ void Form1StartupTest::startsWhereDataFolderCannotBeMade() {
     } else {
         QDir(prefix.prefix()).removeRecursively();
     }
-    Form1 form;
+    Form1Window form;
     QVERIFY(form.Form_Load());
-    QCOMPARE(form.PoserDir, QString());
+    QCOMPARE(form.form1.PoserDir, std::string());
     QVERIFY(!QFileInfo::exists(prefix.folder() + QStringLiteral("/gone")));
     if (fault == QStringLiteral("no prefix")) {  // Wine's default c: comes with c:\ol
         QVERIFY(QFileInfo(QString::fromStdString(fallbackDriveC()) + QStringLiteral("/ol/zz"))
@@ -130,7 +130,7 @@ void Form1StartupTest::runsOneCopyAtATime() {
     }
     QFile lock(folder + QStringLiteral("run/quobbin.lock"));  // left by a copy that was killed
     QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("12345\nquobbin\nhost\n") > 0);
-    Form1 first;
+    Form1Window first;
     QVERIFY(first.Form_Load());
     const QString lockPath = OneCopyLock::lockPath();
     QVERIFY2(QDir::match(folder + lockFolder + QStringLiteral("/quobbin.lock"), lockPath),
@@ -138,7 +138,7 @@ void Form1StartupTest::runsOneCopyAtATime() {
     QCOMPARE(QFileInfo(QFileInfo(lockPath).path()).permissions() & 0x0077, 0);
     // While the first copy runs, a second one ends at once, touching no file.
     QDir(prefix.driveC() + QStringLiteral("/ol")).removeRecursively();
-    Form1 second;
+    Form1Window second;
     QVERIFY(!second.Form_Load());
     QVERIFY(!QFileInfo::exists(prefix.driveC() + QStringLiteral("/ol")));
     qunsetenv("TMPDIR");

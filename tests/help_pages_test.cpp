@@ -5,7 +5,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "setup/form2.h"
 #include "setup/help_pages.h"
 #include "tests/support/test_prefix.h"
@@ -13,13 +13,13 @@
 namespace {
 
 // "?", then "Next >" on page 1 and on page 2.
-void pageThroughAll(Form1& form1) {
+void pageThroughAll(Form1Window& form1) {
     QTest::mouseClick(form1.Command7, Qt::LeftButton);
     QTest::mouseClick(form1.helpPage1->Command2, Qt::LeftButton);
     QTest::mouseClick(form1.helpPage2->Command1, Qt::LeftButton);
 }
 
-QList<QPointer<HelpPage>> pages(const Form1& form1) {
+QList<QPointer<HelpPage>> pages(const Form1Window& form1) {
     return {form1.helpPage1.data(), form1.helpPage2.data(), form1.helpPage3.data()};
 }
 
@@ -47,7 +47,7 @@ private slots:
     void pagingTwice() {
         QFETCH(int, closed);
         TestPrefix prefix;
-        Form1 form1;
+        Form1Window form1;
         pageThroughAll(form1);
         const QList<QPointer<HelpPage>> first = pages(form1);
         if (closed >= 0) {
@@ -68,7 +68,7 @@ private slots:
 
     void closingTheMainWindowClosesEveryOtherWindow() {
         TestPrefix prefix;
-        Form1 form1;
+        Form1Window form1;
         QVERIFY(form1.Form_Load());
         form1.show();
         pageThroughAll(form1);
@@ -89,7 +89,7 @@ private slots:
     // every control of these windows and of the main window, and read each help picture.
     void escapeHidesAndEveryControlIsDescribed() {
         TestPrefix prefix;
-        Form1 form1;
+        Form1Window form1;
         QTest::mouseClick(form1.Command4, Qt::LeftButton);
         pageThroughAll(form1);
         QTest::mouseClick(form1.Command7, Qt::LeftButton);
@@ -115,7 +115,7 @@ private slots:
     // Page 3 tells how many files the number buttons can choose: as many as the window has.
     void page3CountsTheNumberButtonsOfTheWindow() {
         TestPrefix prefix;
-        Form1 form1;
+        Form1Window form1;
         pageThroughAll(form1);
         const QString text = form1.helpPage3->Picture->accessibleDescription();
         const auto buttons = form1.findChildren<QPushButton*>();

@@ -1,7 +1,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
 #include "platform/results_box.h"
@@ -91,7 +91,7 @@ void MissingFileLookupTest::lookUp() {
     QFETCH(QStringList, listed);
     QFETCH(QString, closing);
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     loaded.prefix.writeFile("ol/oz", index);
     setClipboardText(clipboard);
     MessageBoxAnswerer answerer;
@@ -156,7 +156,7 @@ void MissingFileLookupTest::indexThatCannotBeRead() {
     }
     setClipboardText("Figure.obj");
     MessageBoxAnswerer answerer;
-    loaded.form.Text2_Click();
+    loaded.form.form1.Text2_Click();
     QCOMPARE(answerer.texts(), QStringList{"ERROR: \r\n\r\n" + what});
     QCOMPARE(clipboardText(), QStringLiteral("Figure.obj"));
     QCOMPARE(loaded.form.Text2->text(), QStringLiteral("Figure.obj"));

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <optional>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
 #include "setup/form2.h"
@@ -43,7 +43,7 @@ struct Program {
 
     QString previousFolder = QDir::currentPath();
     TestPrefix prefix;
-    std::optional<Form1> form1;
+    std::optional<Form1Window> form1;
 };
 
 // Where a user clicks an entry of the folder list; outside the list when there is none.
@@ -187,7 +187,8 @@ private slots:
         }
         QCOMPARE(answerer.texts(), boxes);
         QCOMPARE(program.settings(), storedAfter);
-        QCOMPARE(program.form1->PoserDir, QString(storedAfter).section(u'\r', 0, 0));
+        QCOMPARE(QString::fromStdString(program.form1->form1.PoserDir),
+                 QString(storedAfter).section(u'\r', 0, 0));
         QCOMPARE(program.form1->findChildren<Form2*>(), QList<Form2*>{dialog});
         QCOMPARE(dialog->windowType(), Qt::Dialog);  // kept with the main window
         QCOMPARE(dialog->isHidden(), storedAfter != stored);

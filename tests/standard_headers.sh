@@ -5,5 +5,5 @@
 # usage: standard_headers.sh SOURCE_FOLDER
 cd "$1" || exit 2
 found=$(grep -n '^#include' core/*/*.h core/*/*.cpp system/*.h |
-  grep -v -E '#include (<([a-z_]+|immintrin\.h)>|"(core|system)/[a-z_/]+\.h")$')
+  grep -v -E '#include (<([a-z_]+|immintrin\.h)>|"(core|system)/[a-z0-9_/]+\.h")$')
 [ -z "$found" ] || { echo "not standard C++ alone: $found"; exit 1; }

@@ -1,7 +1,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "lookup/drive_path_rule.h"
 #include "platform/click_text_box.h"
 #include "platform/clipboard.h"
 #include "platform/results_box.h"
@@ -14,35 +13,17 @@ class TransferButtonsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void onlyDrivePathsAreSent_data();
-    void onlyDrivePathsAreSent();
     void eachButtonSendsItsOwnMatch();
     void clearThenASingleMatch();
     void keysPressTheShownNumberButtons_data();
     void keysPressTheShownNumberButtons();
 };
 
-void TransferButtonsTest::onlyDrivePathsAreSent_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("sent");
-    QTest::newRow("c:\\x is a drive path") << QStringLiteral("c:\\x") << true;
-    QTest::newRow("c: alone is not") << QStringLiteral("c:") << false;
-    QTest::newRow("nor c:/") << QStringLiteral("c:/x") << false;
-    QTest::newRow("nor \\\\server") << QStringLiteral("\\\\server\\x") << false;
-    QTest::newRow("nor nothing") << QString() << false;
-}
-
-void TransferButtonsTest::onlyDrivePathsAreSent() {
-    QFETCH(QString, path);
-    QFETCH(bool, sent);
-    QCOMPARE(isDrivePath(path), sent);
-}
-
 // Four drive paths and a fifth that is none: a button that read another's path would send the
 // wrong one or refuse; a refused path leaves the clipboard as it was.
 void TransferButtonsTest::eachButtonSendsItsOwnMatch() {
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     loaded.prefix.writeFile("ol/oz",
                             "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\nC:\\4\\S.jpg\r\n"
                             "\\\\Server\\s.jpg\r\n");
@@ -64,7 +45,7 @@ void TransferButtonsTest::eachButtonSendsItsOwnMatch() {
 // match leaves buttons 2 and 3 showing, with nothing stored for them.
 void TransferButtonsTest::clearThenASingleMatch() {
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     loaded.prefix.writeFile("ol/oz",
                             "C:\\A\\s.jpg\r\nC:\\B\\s.jpg\r\nC:\\C\\S.jpg\r\nC:\\D\\e.jpg");
     MessageBoxAnswerer boxes;
@@ -104,7 +85,7 @@ void TransferButtonsTest::keysPressTheShownNumberButtons() {
     QFETCH(QString, keys);
     QFETCH(QString, sent);
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     loaded.prefix.writeFile("ol/oz", "C:\\1\\s.jpg\r\nC:\\2\\s.jpg\r\nC:\\3\\s.jpg\r\n");
     setClipboardText("s.jpg");
     MessageBoxAnswerer boxes;

@@ -26,7 +26,7 @@ const QByteArray newIndex = "C:\\Poser\\Runtime\\x.obj\r\n";
 const QString notWritten = "ERROR: \r\n\r\nIndex file could not be written!\r\nc:\\ol\\oz";
 
 // The caption, then "Set" and "Update" where enabled.
-QString stateOf(const Form1& form) {
+QString stateOf(const Form1Window& form) {
     return form.windowTitle() + (form.Command4->isEnabled() ? " | Set" : "") +
            (form.Command5->isEnabled() ? " | Update" : "");
 }
@@ -104,12 +104,12 @@ void UpdateCommandTest::update() {
     QFETCH(QString, caption);
     QFETCH(QByteArray, index);
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     TestPrefix& prefix = loaded.prefix;
     prefix.writeFile(QStringLiteral("Poser/Runtime/x.obj"));
     prefix.makeFolder(QStringLiteral("Unmounted"));
     if (fault == QStringLiteral("an earlier update")) {
-        form.PoserDir = QStringLiteral("C:\\Poser");
+        form.form1.PoserDir = "C:\\Poser";
         MessageBoxAnswerer yes({QMessageBox::Yes});
         form.Command5->click();
     }
@@ -143,7 +143,7 @@ void UpdateCommandTest::update() {
                  FileReplacement::Start::Started);
     }
     QuitSignals quitSignals;
-    form.PoserDir = poserDir;
+    form.form1.PoserDir = poserDir.toStdString();
     form.Check1->setChecked(!fault.contains(QStringLiteral("unticked")));
     DuringScan eachYield(form, [&](int) {
         const bool closedWaiting = fault == QStringLiteral("another Update, unticked, close box");
@@ -179,9 +179,9 @@ void UpdateCommandTest::update() {
 // a.obj, b.obj, folder B, c.obj; unticking "Multi-task" at the fourth leaves out the fifth.
 void UpdateCommandTest::letsEventsRunWhileMultiTaskIsTicked() {
     LoadedForm loaded;
-    Form1& form = loaded.form;
+    Form1Window& form = loaded.form;
     loaded.prefix.makeTree(QStringLiteral("Poser"), {"A/a.obj", "A/b.obj", "B/c.obj"});
-    form.PoserDir = QStringLiteral("C:\\Poser");
+    form.form1.PoserDir = "C:\\Poser";
     form.Check1->setChecked(true);
     form.Text2->setText(QStringLiteral("skin.jpg"));
     QStringList clicks;  // the window's state at each click on "Clear"

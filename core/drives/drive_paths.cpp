@@ -1,5 +1,7 @@
 #include "core/drives/drive_paths.h"
 
+#include <cstdint>
+
 #include "core/text/letter_case.h"
 
 bool isDriveLetter(char c) {
@@ -47,4 +49,16 @@ std::string joinDrivePath(char letter, const std::vector<std::string>& names) {
         path += name;
     }
     return path;
+}
+
+bool isDrivePath(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    // Characters, not bytes: the first may take several.
+    std::size_t second = 1;
+    while (second < text.size() && (std::uint8_t(text[second]) & 0xC0) == 0x80) {
+        ++second;
+    }
+    return text.substr(second).starts_with(":\\");
 }

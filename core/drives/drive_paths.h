@@ -20,3 +20,7 @@ std::optional<DrivePathParts> splitDrivePath(std::string_view drivePath);
 std::string joinDrivePath(char letter, const std::vector<std::string>& names);
 
 bool isDriveLetter(char c);
+
+// Only drive paths ever go to the clipboard: a text whose second and third characters are
+// ":\". Poser's dialog opens nothing else.
+bool isDrivePath(std::string_view text);

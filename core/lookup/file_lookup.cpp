@@ -7,13 +7,17 @@
 
 IndexSearch lookUpFile(const Drives& drives, std::string_view name,
                        const std::function<void(std::string_view path)>& onMatch) {
+    std::string lookname;
+    appendLowerCaseUtf8(lookname, name);
+    return lookUpFile(drives, FileNameMatch(std::move(lookname), compareModeFor(name)), onMatch);
+}
+
+IndexSearch lookUpFile(const Drives& drives, const FileNameMatch& wanted,
+                       const std::function<void(std::string_view path)>& onMatch) {
     const std::optional<ResolvedPath> indexFile = drives.resolve(indexFilePath);
     if (!indexFile) {
         return IndexSearch::NoIndex;
     }
-    std::string lookname;
-    appendLowerCaseUtf8(lookname, name);
-    const FileNameMatch wanted(std::move(lookname), compareModeFor(name));
     std::string path;
     return searchIndexFile(indexFile->hostPath, wanted, [&](std::string_view line) {
         path.clear();

@@ -11,3 +11,6 @@
 // handed to `onMatch` lower-cased, in index order; the view lasts until the next one.
 IndexSearch lookUpFile(const Drives& drives, std::string_view name,
                        const std::function<void(std::string_view path)>& onMatch);
+// The same for a name already taken apart into what is compared and how.
+IndexSearch lookUpFile(const Drives& drives, const FileNameMatch& wanted,
+                       const std::function<void(std::string_view path)>& onMatch);

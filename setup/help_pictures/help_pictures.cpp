@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "platform/click_text_box.h"
 #include "platform/results_box.h"
 #include "setup/help_picture_texts.h"
@@ -23,7 +23,7 @@ QStringList texts(std::span<const std::string_view> utf8) {
 
 // The main window with the number buttons 1 to 3 showing, as after a look-up that found three
 // files, and the look-up and results boxes holding the texts given.
-void showThreeMatches(Form1& window, const QString& lookedUp, const QString& results) {
+void showThreeMatches(Form1Window& window, const QString& lookedUp, const QString& results) {
     window.Command11->hide();
     window.Command12->hide();
     window.Text2->setText(lookedUp);
@@ -37,7 +37,7 @@ QRect placed(const QWidget* control, QPoint clientTopLeft) {
 }  // namespace
 
 QPixmap drawSetupPicture() {
-    Form1 window;
+    Form1Window window;
     showThreeMatches(window, {}, {});
     QPixmap picture = blankPicture({500, 500});
     QPainter painter(&picture);
@@ -87,7 +87,7 @@ QPixmap drawFileNamePicture() {
 }
 
 QPixmap drawFindFilesPicture() {
-    Form1 window;
+    Form1Window window;
     const QString folder = QStringLiteral("c:\\poser 5\\runtime\\");
     showThreeMatches(window, QString::fromUtf8(help_picture_texts::missingName),
                      QStringLiteral("(1) %1geometries\\hair\\longhair_red.obj\r\n"

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/drives/drive_paths.h"
 #include "system/host_paths.h"
 #include "tests/core/temporary_folder.h"
 
@@ -71,5 +72,16 @@ TEST_CASE("a host folder is told under the deepest drive root that holds it") {
     for (const Row& row : rows) {
         CAPTURE(row.host);
         CHECK(drives.toDrivePath(row.host) == row.drivePath);
+    }
+}
+
+TEST_CASE("only a drive path goes to the clipboard") {
+    const std::pair<const char*, bool> rows[] = {
+        {"c:\\x", true}, {"\xc3\xa9:\\x", true},  // the second character, not byte
+        {"c:", false},   {"c:/x", false},        {"\\\\server\\x", false}, {"", false},
+    };
+    for (const auto& [text, isPath] : rows) {
+        CAPTURE(text);
+        CHECK(isDrivePath(text) == isPath);
     }
 }

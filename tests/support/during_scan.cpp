@@ -4,9 +4,9 @@
 #include <QThread>
 #include <QTimer>
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 
-DuringScan::DuringScan(const Form1& form, std::function<void(int yield)> action)
+DuringScan::DuringScan(const Form1Window& form, std::function<void(int yield)> action)
     : poll(new QTimer) {
     // A zero timer fires once in every round of events, the walk's yields among them.
     QObject::connect(poll, &QTimer::timeout, [this, &form, action = std::move(action)] {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class Form1;
+class Form1Window;
 class QTimer;
 
 // Runs an action each time a busy Update lets pending events run (a walk with "Multi-task"
@@ -10,7 +10,7 @@ class QTimer;
 // then. The action gets the yield's number, from 1.
 class DuringScan {
 public:
-    DuringScan(const Form1& form, std::function<void(int yield)> action);
+    DuringScan(const Form1Window& form, std::function<void(int yield)> action);
     ~DuringScan();
     DuringScan(const DuringScan&) = delete;
     DuringScan& operator=(const DuringScan&) = delete;

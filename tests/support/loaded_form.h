@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/form1_window.h"
 #include "tests/support/test_prefix.h"
 
 // What most window tests start from: a throw-away Wine prefix, and the main window made and
@@ -13,5 +13,5 @@ struct LoadedForm {
     }
 
     TestPrefix prefix;
-    Form1 form;
+    Form1Window form;
 };

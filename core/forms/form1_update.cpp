@@ -1,69 +1,61 @@
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QPushButton>
-
-#include "app/form1.h"
 #include "core/drives/data_files.h"
-#include "platform/message_box.h"
-#include "platform/program_title.h"
-#include "platform/quit_signals.h"
+#include "core/forms/form1.h"
+#include "core/forms/program_title.h"
 
 namespace {
 
-const QString workingCaption = QStringLiteral("Poser Quobbin  -  Working...");
-const QString waitingCaption = QStringLiteral("Poser Quobbin  -  Waiting for another Update...");
-const QString pleaseSet = QStringLiteral("Please SET the Poser Directory you wish to use.");
-const QString notReady = QStringLiteral("Is its drive connected? Your index was kept as it was.");
+const std::string workingCaption = "Poser Quobbin  -  Working...";
+const std::string waitingCaption = "Poser Quobbin  -  Waiting for another Update...";
+const std::string pleaseSet = "Please SET the Poser Directory you wish to use.";
+const std::string notReady = "Is its drive connected? Your index was kept as it was.";
 
 // How long pending events may wait while a scan lets them run: less than a frame, so a click or
 // a repaint is not held up, yet seldom enough that the event rounds cost the walk next to
 // nothing (a round per step would cost more than the step).
 constexpr auto yieldInterval = std::chrono::milliseconds(4);
 
-// The caption, then "Set", then "Update": busy disables both buttons, idle enables them.
-void showState(Form1& form, const QString& caption, bool busy) {
-    form.setWindowTitle(caption);
-    form.Command4->setEnabled(!busy);
-    form.Command5->setEnabled(!busy);
-}
-
 }  // namespace
 
 void Form1::Command5_Click() {
-    ans = MsgBoxYesNo(this, QStringLiteral("Do you want to UPDATE your Poser Files?"));
-    if (ans.toInt() != vbYes) {
+    ans = std::to_string(
+        host.MsgBox("Do you want to UPDATE your Poser Files?", MsgBoxButtons::YesNo));
+    if (ans != std::to_string(vbYes)) {
         return;
     }
     // The caption changes only while the scan runs: a folder that is not set or not found
     // shows nothing in between, as no event runs before the message.
-    const QString idleCaption = windowTitle();
-    showState(*this, workingCaption, true);
+    const std::string idleCaption = Caption.text();
+    showState(workingCaption, true);
     const UpdateOutcome outcome = ScanLibrary();
     if (outcome == UpdateOutcome::Stopped) {
         return;  // the program is ending
     }
     if (outcome == UpdateOutcome::Written) {
-        showState(*this, programTitle, false);
+        showState(programTitle, false);
         return;
     }
     // The old index stays as it is.
-    showState(*this, idleCaption, false);
-    MsgBoxOk(this, failureMessage(outcome));
+    showState(idleCaption, false);
+    host.MsgBox(failureMessage(outcome), MsgBoxButtons::OkOnly);
 }
 
-QString Form1::failureMessage(UpdateOutcome outcome) const {
+// The caption, then "Set", then "Update": busy disables both buttons, idle enables them.
+void Form1::showState(const std::string& caption, bool busy) {
+    Caption.setText(caption);
+    Command4.setEnabled(!busy);
+    Command5.setEnabled(!busy);
+}
+
+std::string Form1::failureMessage(UpdateOutcome outcome) const {
     switch (outcome) {
         case UpdateOutcome::NotSet:
-            return errorMessage(nl, QStringLiteral("Poser Directory not set!"), pleaseSet);
+            return errorMessage(nl, "Poser Directory not set!", pleaseSet);
         case UpdateOutcome::FolderMissing:
-            return errorMessage(nl, QStringLiteral("Poser Directory not found!"),
-                                PoserDir + nl + pleaseSet);
+            return errorMessage(nl, "Poser Directory not found!", PoserDir + nl + pleaseSet);
         case UpdateOutcome::NotWritten:
-            return errorMessage(nl, QStringLiteral("Index file could not be written!"),
-                                QString::fromStdString(indexFilePath));
+            return errorMessage(nl, "Index file could not be written!", indexFilePath);
         case UpdateOutcome::NotReady:
-            return errorMessage(nl, QStringLiteral("Poser Directory not ready!"),
-                                PoserDir + nl + notReady);
+            return errorMessage(nl, "Poser Directory not ready!", PoserDir + nl + notReady);
         case UpdateOutcome::Written:
         case UpdateOutcome::Stopped:
             break;
@@ -74,8 +66,7 @@ QString Form1::failureMessage(UpdateOutcome outcome) const {
 UpdateOutcome Form1::ScanLibrary() {
     nextYield = {};  // the first step of a walk with "Multi-task" ticked lets events run
     waitShown = false;
-    const UpdateOutcome outcome =
-        updateIndex(scan, PoserDir.toStdString(), [this] { return letEventsRun(); });
+    const UpdateOutcome outcome = updateIndex(scan, PoserDir, [this] { return letEventsRun(); });
     publishLastExtension();
     return outcome;
 }
@@ -83,8 +74,8 @@ UpdateOutcome Form1::ScanLibrary() {
 // `ans` holds the last extension whenever another handler can look at it; the walk does not
 // build it for every file.
 void Form1::publishLastExtension() {
-    if (const std::string extension = scan.lastExtension(); !extension.empty()) {
-        ans = QString::fromStdString(extension);
+    if (std::string extension = scan.lastExtension(); !extension.empty()) {
+        ans = std::move(extension);
     }
 }
 
@@ -93,15 +84,15 @@ void Form1::publishLastExtension() {
 // whatever the box says: that wait lasts as long as the other Update, and the window must not
 // freeze for it. False when the program is ending.
 bool Form1::letEventsRun() {
-    if (QuitSignals::received()) {
+    if (ending || host.isQuitAsked()) {
         return false;
     }
     if (scan.isWaiting() != waitShown) {
         waitShown = scan.isWaiting();
-        setWindowTitle(waitShown ? waitingCaption : workingCaption);
+        Caption.setText(waitShown ? waitingCaption : workingCaption);
     }
     if (!waitShown) {
-        if (!Check1->isChecked()) {
+        if (!Check1.checked()) {
             return true;
         }
         const auto now = std::chrono::steady_clock::now();
@@ -111,6 +102,5 @@ bool Form1::letEventsRun() {
         nextYield = now + yieldInterval;
     }
     publishLastExtension();
-    QCoreApplication::processEvents();
-    return !ending;
+    return host.DoEvents() && !ending;
 }

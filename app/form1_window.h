@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/forms/form1.h"
+#include "platform/one_copy_lock.h"
+
+class ClickTextBox;
+class QCheckBox;
+class QLabel;
+class ResultsBox;
+class QPushButton;
+class Form2;
+class Form4;
+class Form5;
+class Form6;
+
+// The main window as Qt draws it: its controls show the state that `form1`'s handlers leave,
+// and their events reach those handlers. It answers the handlers' questions of the desktop.
+class Form1Window : public QWidget, public FormHost {
+    Q_OBJECT
+
+public:
+    Form1Window();
+    ~Form1Window() override;
+
+    // The start-up steps. False when another copy already runs: the program then ends at
+    // once, having touched nothing.
+    bool Form_Load();
+
+    Form1 form1;
+
+    // The help pages, each existing at most once; the pages reach them to page on.
+    QPointer<Form4> helpPage1;
+    QPointer<Form5> helpPage2;
+    QPointer<Form6> helpPage3;
+
+    // Controls.
+    ClickTextBox* Text2;
+    QLabel* Label2;
+    ResultsBox* Text1;
+    QPushButton* Command9;
+    QPushButton* Command6;
+    QPushButton* Command10;
+    QPushButton* Command11;
+    QPushButton* Command12;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QPushButton* Command7;
+    QCheckBox* Check1;
+    QLabel* Label3;
+    QLabel* Label1;
+
+    int MsgBox(const std::string& text, MsgBoxButtons buttons) override;
+    std::string clipboardText() override;
+    void clearClipboard() override;
+    void setClipboardText(const std::string& text) override;
+    bool DoEvents() override;
+    bool isQuitAsked() override;
+    void showPoserFolderDialog() override;
+    void showHelp() override;
+    void End() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class Drawing;
+
+    void createControls();
+    void describeControls();
+    void drawControls();
+    void connectHandlers();
+    void draw(Control& control, QWidget* widget,
+              const std::function<void(const Control&)>& drawText);
+    std::array<QPushButton*, 5> numberButtons() const;
+
+    std::vector<std::unique_ptr<Drawing>> drawings;
+    OneCopyLock oneCopy;
+    QPointer<Form2> poserFolderDialog;
+};
