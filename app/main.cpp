@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 #include "app/no_display.h"
 #include "app/window_program.h"
-#include "platform/standard_streams.h"
+#include "system/standard_streams.h"
 
 int main(int argc, char* argv[]) {
     keepStandardStreamsTaken();
