@@ -13,7 +13,8 @@ constexpr qsizetype outputBlock = qsizetype{256} * 1024;
 
 }  // namespace
 
-int lookUpFromCommandLine(const QString& name, bool countOnly) {
+int lookUpFromCommandLine(const std::string& utf8Name, bool countOnly) {
+    const QString name = QString::fromStdString(utf8Name);
     // The name as the window takes it from its look-up box: the whole text, lower-cased, and a
     // "." anywhere in it asking for the whole file name.
     const FileNameMatch wanted(toLowerSimple(name).toStdString(),
@@ -27,31 +28,34 @@ int lookUpFromCommandLine(const QString& name, bool countOnly) {
                 appendLowerSimpleUtf8(printed, line);
                 printed += '\n';
                 if (printed.size() >= outputBlock) {
-                    writeOut(printed);
+                    writeOut({printed.constData(), std::size_t(printed.size())});
                     printed.resize(0);
                 }
             }
         });
-    writeOut(printed);
+    writeOut({printed.constData(), std::size_t(printed.size())});
     switch (search) {
         case IndexSearch::NoIndex:
             return complain(exitIndexFailed,
                             QStringLiteral("there is no index %1 yet: make one with "
                                            "quobbin --update")
-                                .arg(indexFilePath));
+                                .arg(indexFilePath)
+                                .toStdString());
         case IndexSearch::Unreadable:
-            return complain(exitIndexFailed,
-                            QStringLiteral("the index %1 cannot be read").arg(indexFilePath));
+            return complain(
+                exitIndexFailed,
+                QStringLiteral("the index %1 cannot be read").arg(indexFilePath).toStdString());
         case IndexSearch::Searched:
             break;
     }
     if (countOnly) {
-        printLine(stdout, QString::number(matches));
+        printLine(stdout, QString::number(matches).toStdString());
     }
     if (matches == 0 && !countOnly) {
         return complain(exitNotFound,
-                        name + QStringLiteral(" does not exist: it was deleted or not installed, "
-                                              "or the index needs quobbin --update"));
+                        (name + QStringLiteral(" does not exist: it was deleted or not installed, "
+                                               "or the index needs quobbin --update"))
+                            .toStdString());
     }
     return matches > 0 ? exitDone : exitNotFound;
 }

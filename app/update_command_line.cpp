@@ -67,18 +67,21 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
                 stdout,
                 QStringLiteral("%1 files indexed in %2 in %3 s")
                     .arg(QLocale(QLocale::English).toString(qint64(scan.linesWritten())),
-                         indexFilePath, QString::number(double(elapsed.elapsed()) / 1000, 'f', 1)));
+                         indexFilePath, QString::number(double(elapsed.elapsed()) / 1000, 'f', 1))
+                    .toStdString());
             return exitDone;
         case ScanOutcome::NotWritten:
-            return complain(exitIndexFailed, notWritten + whyNotWritten(drives));
+            return complain(exitIndexFailed, (notWritten + whyNotWritten(drives)).toStdString());
         case ScanOutcome::Stopped:
-            complain(exitIndexFailed, notWritten + QStringLiteral("stopped by a signal"));
+            complain(exitIndexFailed,
+                     (notWritten + QStringLiteral("stopped by a signal")).toStdString());
             return QuitSignals::endAsReceived();
         case ScanOutcome::NotReady:
             return complain(exitNotFound,
                             QStringLiteral("the Poser folder %1 holds nothing or cannot be read: "
                                            "is its drive there? The index %2 is kept")
-                                .arg(scan.Dir10.Path(), indexFilePath));
+                                .arg(scan.Dir10.Path(), indexFilePath)
+                                .toStdString());
     }
     return exitIndexFailed;
 }
@@ -88,6 +91,7 @@ int reportOutcome(ScanOutcome outcome, const LibraryScan& scan, const WineDrives
 int updateFromCommandLine() {
     QElapsedTimer elapsed;
     elapsed.start();
+    const UpdateProgress::Clock::time_point started = UpdateProgress::Clock::now();
     // Ctrl+C, a closed terminal or the timer's stop end the walk between two steps.
     QuitSignals quitSignals;
     const WineDrives drives = WineDrives::fromEnvironment();
@@ -95,22 +99,24 @@ int updateFromCommandLine() {
     const SettingsFile settings = settingsFileOf(drives);
     const std::optional<std::uint64_t> settingsLength = settings.ensureAndMeasure();
     if (!settingsLength) {
-        return complain(exitNotFound, whyNoSettings(drives));
+        return complain(exitNotFound, whyNoSettings(drives).toStdString());
     }
     const QString poserDir = SettingsFile::holdsFolder(*settingsLength)
                                  ? QString::fromStdString(settings.readFirstLine().value_or(""))
                                  : QString();
     if (poserDir.isEmpty()) {
-        return complain(exitNotFound, QStringLiteral("no Poser folder is set: ") + howToSet);
+        return complain(exitNotFound,
+                        (QStringLiteral("no Poser folder is set: ") + howToSet).toStdString());
     }
     LibraryScan scan(drives);
     if (!scan.Dir10.setPath(poserDir)) {
         return complain(
             exitNotFound,
-            QStringLiteral("the Poser folder %1 is not found: ").arg(poserDir) + howToSet);
+            (QStringLiteral("the Poser folder %1 is not found: ").arg(poserDir) + howToSet)
+                .toStdString());
     }
     scan.PrepareScan(poserDir);
-    UpdateProgress progress(scan, elapsed);
+    UpdateProgress progress(scan, started);
     const ScanOutcome outcome = scan.ScanLibrary([&] {
         progress.step();
         return !QuitSignals::received();

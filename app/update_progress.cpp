@@ -1,20 +1,20 @@
 #include "app/update_progress.h"
 
-#include <unistd.h>
-
-#include <QLocale>
 #include <cstdio>
+
+#include "core/text/number_text.h"
+#include "system/standard_streams.h"
 
 namespace {
 
-constexpr qint64 showEveryMs = 100;
+constexpr std::chrono::milliseconds showEvery(100);
 // A step takes well under a microsecond: the clock is read only every so many of them.
 constexpr unsigned stepsPerClockRead = 256;
 
 }  // namespace
 
-UpdateProgress::UpdateProgress(const LibraryScan& scan, const QElapsedTimer& elapsed)
-    : scan(scan), elapsed(elapsed), onTerminal(isatty(STDERR_FILENO)) {}
+UpdateProgress::UpdateProgress(const LibraryScan& scan, Clock::time_point started)
+    : scan(scan), started(started), onTerminal(isTerminal(stderr)), nextShow(started) {}
 
 void UpdateProgress::step() {
     if (!onTerminal) {
@@ -31,18 +31,20 @@ void UpdateProgress::step() {
     if (steps++ % stepsPerClockRead != 0) {
         return;
     }
-    if (elapsed.elapsed() >= nextShowMs) {
-        showCounts();
-        nextShowMs = elapsed.elapsed() + showEveryMs;
+    const Clock::time_point now = Clock::now();
+    if (now >= nextShow) {
+        showCounts(now);
+        nextShow = now + showEvery;
     }
 }
 
-void UpdateProgress::showCounts() {
-    const QLocale english(QLocale::English);
+void UpdateProgress::showCounts(Clock::time_point now) {
+    // In whole milliseconds, as the summary counts them.
+    const auto taken = std::chrono::duration_cast<std::chrono::milliseconds>(now - started);
     std::fprintf(stderr, "\r%s folders, %s files, %.1f s",
-                 qPrintable(english.toString(qint64(scan.foldersRead()))),
-                 qPrintable(english.toString(qint64(scan.linesWritten()))),
-                 double(elapsed.elapsed()) / 1000);
+                 groupedThousands(std::int64_t(scan.foldersRead())).c_str(),
+                 groupedThousands(std::int64_t(scan.linesWritten())).c_str(),
+                 double(taken.count()) / 1000);
     lineShown = true;
 }
 
