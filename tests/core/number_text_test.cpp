@@ -10,8 +10,8 @@ TEST_CASE("a count shows its digits in groups of three") {
         {0, "0"},       {999, "999"},          {1000, "1,000"}, {1234567, "1,234,567"},
         {-100, "-100"}, {-123456, "-123,456"},
     };
-    for (const auto& [number, shown] : rows) {
-        CAPTURE(number);
-        CHECK(groupedThousands(number) == shown);
+    for (const auto& row : rows) {
+        CAPTURE(row.first);
+        CHECK(groupedThousands(row.first) == row.second);
     }
 }
