@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/form1_window.h"
-#include "app/no_display.h"
+#include "app/unanswered_display.h"
 #include "platform/quit_signals.h"
 #include "platform/running_copy.h"
 #include "system/drive_roots.h"

@@ -3,37 +3,28 @@
 #include "system/file_status.h"
 #include "system/wide_text.h"
 
-namespace {
-
-PathKind kindOfAttributes(DWORD attributes) {
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return PathKind::Folder;
-    }
-    return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? PathKind::Other : PathKind::File;
-}
-
-}  // namespace
-
-// The attributes describe a reparse point itself: a link is followed by opening what it leads to.
+// Opened, a link is followed to what it names, which the attributes of its path would not
+// tell, and a device shows as one (its name alone, NUL or COM1, does not).
 PathKind pathKind(const std::string& hostPath) {
     const std::wstring path = widePath(hostPath);
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         return PathKind::Missing;
     }
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-        return kindOfAttributes(attributes);
-    }
-    const HANDLE handle =
+    const HANDLE file =
         CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    if (file == INVALID_HANDLE_VALUE) {
+        return PathKind::Other;  // there, yet not to be reached: a link that leads nowhere
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool onDisk =
+        GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    if (!onDisk) {
         return PathKind::Other;
     }
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool reached = GetFileInformationByHandle(handle, &info) != 0;
-    CloseHandle(handle);
-    return reached ? kindOfAttributes(info.dwFileAttributes) : PathKind::Other;
+    return (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder
+                                                                          : PathKind::File;
 }
 
 std::uint64_t fileSize(const std::string& hostPath) {

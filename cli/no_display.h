@@ -8,8 +8,3 @@ bool isDisplayNamed();
 
 // Says so, and gives the exit status.
 int explainNoDisplay();
-
-// Until displayAnswered(), a named display that does not answer, or a platform plugin that is
-// missing or fails, ends the program with the same line rather than the toolkit's abort.
-void explainUnansweredDisplay();
-void displayAnswered();

@@ -1,4 +1,4 @@
-#include "app/window_program.h"
+#include "cli/window_program.h"
 
 #include <unistd.h>
 
@@ -7,15 +7,15 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
+#include "system/program_path.h"
 
 namespace {
 
 // Beside this program in the build tree; installed, in a folder of its own under libexec.
 std::filesystem::path windowProgram() {
     std::error_code error;
-    const std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path folder = std::filesystem::path(programPath()).parent_path();
     const std::filesystem::path beside = folder / "quobbin-window";
     return std::filesystem::exists(beside, error)
                ? beside

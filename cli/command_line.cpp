@@ -1,14 +1,13 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
-#include "app/lookup_command_line.h"
-#include "app/update_command_line.h"
-#include "platform/program_title.h"
+#include "cli/lookup_command_line.h"
+#include "cli/update_command_line.h"
+#include "system/file_status.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ const char tryHelp[] = "Try 'quobbin --help'.\n";
 
 int outputError = 0;  // errno of the first write to stdout that failed
 
-CommandLine misuse(const QString& what) {
+CommandLine misuse(const std::string& what) {
     CommandLine wrong;
     wrong.command = CommandLine::Command::Misuse;
     wrong.misuse = what;
@@ -45,39 +44,36 @@ CommandLine asking(CommandLine::Command command) {
     return line;
 }
 
+std::string namedPrefix() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    return prefix != nullptr ? prefix : "";
+}
+
 // Without the prefix it names, the program would take Wine for missing and use a drive c: of
 // its own, where no Poser folder is set: the mistake would go untold.
 bool isNamedPrefixMissing() {
-    const QString prefix = qEnvironmentVariable("WINEPREFIX");
-    return !prefix.isEmpty() && !QFileInfo(prefix).isDir();
+    const std::string prefix = namedPrefix();
+    return !prefix.empty() && pathKind(prefix) != PathKind::Folder;
 }
 
 int tellPrefixMissing() {
-    return complain(exitNotFound, QStringLiteral("the Wine prefix %1 does not exist")
-                                      .arg(qEnvironmentVariable("WINEPREFIX")));
+    return complain(exitNotFound, "the Wine prefix " + namedPrefix() + " does not exist");
 }
 
-int runCommand(const CommandLine& commandLine, int argc, char* argv[]) {
+int runCommand(const CommandLine& commandLine) {
     switch (commandLine.command) {
         case CommandLine::Command::Help:
             writeOut(usage);
             return exitDone;
         case CommandLine::Command::Version:
-            printLine(stdout, QStringLiteral("quobbin ") + QString::fromStdString(releaseVersion));
+            printLine(stdout, "quobbin " QUOBBIN_RELEASE);
             return exitDone;
         case CommandLine::Command::Misuse:
-            std::fprintf(stderr, "quobbin: %s\n%s", qPrintable(commandLine.misuse), tryHelp);
+            std::fprintf(stderr, "quobbin: %s\n%s", commandLine.misuse.c_str(), tryHelp);
             return exitMisuse;
-        case CommandLine::Command::Update: {
-            if (isNamedPrefixMissing()) {
-                return tellPrefixMissing();
-            }
-            QCoreApplication application(argc, argv);
-            return updateFromCommandLine();
-        }
+        case CommandLine::Command::Update:
+            return isNamedPrefixMissing() ? tellPrefixMissing() : updateFromCommandLine();
         case CommandLine::Command::Lookup:
-            // No application object: a look-up runs no event loop, and setting one up (the
-            // locale and its files) would cost it more than a millisecond.
             return isNamedPrefixMissing()
                        ? tellPrefixMissing()
                        : lookUpFromCommandLine(commandLine.name, commandLine.countOnly);
@@ -87,8 +83,8 @@ int runCommand(const CommandLine& commandLine, int argc, char* argv[]) {
     return exitMisuse;  // the window is main's to open
 }
 
-bool isLookupOption(QByteArrayView argument) {
-    return argument == "--lookup" || argument.startsWith("--lookup=");
+bool isLookupOption(std::string_view argument) {
+    return argument == "--lookup" || argument.starts_with("--lookup=");
 }
 
 }  // namespace
@@ -99,9 +95,9 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     bool update = false;
     bool lookup = false;
     bool count = false;
-    QString name;
+    std::string name;
     for (int i = 1; i < argc; ++i) {
-        const QByteArrayView argument(argv[i]);
+        const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h") {
             return asking(CommandLine::Command::Help);
         }
@@ -113,24 +109,23 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         } else if (argument == "--count" && !count) {
             count = true;
         } else if (isLookupOption(argument) && !lookup) {
-            const QByteArrayView given = argument == "--lookup"
-                                             ? QByteArrayView(++i < argc ? argv[i] : "")
-                                             : argument.sliced(argument.indexOf('=') + 1);
-            if (given.isEmpty()) {
-                return misuse(QStringLiteral("--lookup needs the NAME to look up"));
+            const std::string_view given = argument == "--lookup"
+                                               ? std::string_view(++i < argc ? argv[i] : "")
+                                               : argument.substr(argument.find('=') + 1);
+            if (given.empty()) {
+                return misuse("--lookup needs the NAME to look up");
             }
             lookup = true;
-            name = QString::fromLocal8Bit(given);
+            name = given;
         } else {
-            return misuse(QStringLiteral("unknown or repeated argument: %1")
-                              .arg(QString::fromLocal8Bit(argv[i])));
+            return misuse("unknown or repeated argument: " + std::string(argument));
         }
     }
     if (update && lookup) {
-        return misuse(QStringLiteral("--update and --lookup go one at a time"));
+        return misuse("--update and --lookup go one at a time");
     }
     if (count && !lookup) {
-        return misuse(QStringLiteral("--count goes with --lookup NAME"));
+        return misuse("--count goes with --lookup NAME");
     }
     CommandLine line = asking(update   ? CommandLine::Command::Update
                               : lookup ? CommandLine::Command::Lookup
@@ -142,8 +137,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 
 // A full disk or a closed stdout is no success. A reader that went away needs no telling, as
 // grep does not tell it.
-int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
-    const int status = runCommand(commandLine, argc, argv);
+int runCommandLine(const CommandLine& commandLine) {
+    const int status = runCommand(commandLine);
     if (outputError == 0 && std::fflush(stdout) != 0) {
         outputError = errno;
     }
@@ -151,30 +146,30 @@ int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]) {
         return status;
     }
     if (outputError != EPIPE) {
-        complain(exitOutputFailed, QStringLiteral("the output could not be written: ") +
-                                       QString::fromLocal8Bit(std::strerror(outputError)));
+        complain(exitOutputFailed,
+                 std::string("the output could not be written: ") + std::strerror(outputError));
     }
     return exitOutputFailed;
 }
 
-void writeOut(QByteArrayView bytes) {
+void writeOut(std::string_view bytes) {
     // An empty view may hold no data at all, which fwrite must not be given.
-    if (outputError == 0 && !bytes.isEmpty() &&
-        std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+    if (outputError == 0 && !bytes.empty() &&
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
         outputError = errno;
     }
 }
 
-void printLine(FILE* stream, const QString& text) {
-    const QByteArray line = text.toLocal8Bit() + '\n';
+void printLine(std::FILE* stream, std::string_view text) {
+    const std::string line = std::string(text) + '\n';
     if (stream == stdout) {
         writeOut(line);
     } else {
-        std::fwrite(line.constData(), 1, size_t(line.size()), stream);
+        std::fwrite(line.data(), 1, line.size(), stream);
     }
 }
 
-int complain(int status, const QString& what) {
-    printLine(stderr, QStringLiteral("quobbin: ") + what);
+int complain(int status, std::string_view what) {
+    printLine(stderr, "quobbin: " + std::string(what));
     return status;
 }

@@ -1,6 +1,7 @@
-#include "platform/standard_streams.h"
+#include "system/standard_streams.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -12,4 +13,8 @@ void keepStandardStreamsTaken() {
             open("/dev/null", wrongWay[stream]);
         }
     }
+}
+
+bool isTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) != 0;
 }

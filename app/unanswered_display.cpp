@@ -1,14 +1,13 @@
-#include "app/no_display.h"
+#include "app/unanswered_display.h"
 
 #include <QString>
 #include <QtGlobal>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-namespace {
+#include "cli/no_display.h"
 
-constexpr int noDisplayStatus = 1;
+namespace {
 
 struct HeldMessage {
     QtMsgType type;
@@ -40,21 +39,6 @@ void handleToolkitMessage(QtMsgType type, const QMessageLogContext& context,
 }
 
 }  // namespace
-
-bool isDisplayNamed() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-int explainNoDisplay() {
-    std::fputs(
-        "quobbin: no display to show the window on: run it on a desktop, or use "
-        "quobbin --update or quobbin --lookup NAME, which need none\n",
-        stderr);
-    std::fflush(stderr);
-    return noDisplayStatus;
-}
 
 void explainUnansweredDisplay() {
     toolkitHandler = qInstallMessageHandler(handleToolkitMessage);

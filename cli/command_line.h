@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 // The exit statuses of the program run from a command line, as its manual page lists them.
 enum ExitStatus {
@@ -13,25 +13,25 @@ enum ExitStatus {
     exitOutputFailed = 4,  // standard output could not be written
 };
 
-// What the arguments ask for.
+// What the arguments ask for. Texts here and below are in UTF-8.
 struct CommandLine {
     enum class Command { Window, Update, Lookup, Help, Version, Misuse };
 
     Command command = Command::Window;
-    QString name;            // the name to look up
+    std::string name;        // the name to look up
     bool countOnly = false;  // print only the number of matches
-    QString misuse;          // what is wrong with the arguments
+    std::string misuse;      // what is wrong with the arguments
 };
 
 CommandLine readCommandLine(int argc, char* argv[]);
 
 // Does what the arguments ask for other than the window, and gives the exit status; an
 // Update stopped by a signal ends by that signal.
-int runCommandLine(const CommandLine& commandLine, int argc, char* argv[]);
+int runCommandLine(const CommandLine& commandLine);
 
 // Output on stdout, kept from the first write that fails on: runCommandLine reports it.
-void writeOut(QByteArrayView bytes);
-// A line on the terminal, in the locale's encoding.
-void printLine(FILE* stream, const QString& text);
+void writeOut(std::string_view bytes);
+// A line on the terminal.
+void printLine(std::FILE* stream, std::string_view text);
 // "quobbin: " and what went wrong, on stderr; gives the exit status.
-int complain(int status, const QString& what);
+int complain(int status, std::string_view what);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include <chrono>
 
 #include "core/index/library_scan.h"
 
@@ -10,7 +10,10 @@
 // a log, a timer) it shows nothing.
 class UpdateProgress {
 public:
-    UpdateProgress(const LibraryScan& scan, const QElapsedTimer& elapsed);
+    using Clock = std::chrono::steady_clock;
+
+    // The time taken is counted from `started`.
+    UpdateProgress(const LibraryScan& scan, Clock::time_point started);
 
     // Called at every step of the walk; shows something only now and then.
     void step();
@@ -18,13 +21,13 @@ public:
     void finish();
 
 private:
-    void showCounts();
+    void showCounts(Clock::time_point now);
 
     const LibraryScan& scan;
-    const QElapsedTimer& elapsed;
+    const Clock::time_point started;
     const bool onTerminal;
     unsigned steps = 0;
-    qint64 nextShowMs = 0;
+    Clock::time_point nextShow;
     bool lineShown = false;
     bool waitingTold = false;
 };

@@ -1,13 +1,13 @@
-#include "app/command_line.h"
-#include "app/no_display.h"
-#include "app/window_program.h"
-#include "platform/standard_streams.h"
+#include "cli/command_line.h"
+#include "cli/no_display.h"
+#include "cli/window_program.h"
+#include "system/standard_streams.h"
 
 int main(int argc, char* argv[]) {
     keepStandardStreamsTaken();
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.command != CommandLine::Command::Window) {
-        return runCommandLine(commandLine, argc, argv);
+        return runCommandLine(commandLine);
     }
     return isDisplayNamed() ? startWindowProgram(argv) : explainNoDisplay();
 }

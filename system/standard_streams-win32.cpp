@@ -1,0 +1,14 @@
+#include "system/standard_streams.h"
+
+#include <io.h>
+#include <windows.h>
+
+// Nothing to do: files are opened as handles, which never take the standard streams' place, and
+// the C runtime keeps their numbers for them, a missing one failing every write.
+void keepStandardStreamsTaken() {}
+
+bool isTerminal(std::FILE* stream) {
+    DWORD mode = 0;
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    return GetConsoleMode(handle, &mode) != 0;
+}
