@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/forms/form1.h"
-#include "platform/one_copy_lock.h"
+#include "system/one_copy_lock.h"
 
 class ClickTextBox;
 class QCheckBox;

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/user_folders.h"
+#include "system/runtime_folder.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr qint64 longestRequest = qint64{8} * 1024;
 constexpr int callerTimeMs = 3000;
 
 QString socketPath() {
-    const QString runtime = privateRuntimeFolder();
+    const QString runtime = QString::fromStdString(privateRuntimeFolder());
     return runtime.isEmpty() ? QString() : runtime + QStringLiteral("/quobbin.socket");
 }
 

@@ -11,9 +11,9 @@
 
 #include "app/form1_window.h"
 #include "platform/click_text_box.h"
-#include "platform/one_copy_lock.h"
 #include "platform/results_box.h"
 #include "system/drive_roots.h"
+#include "system/one_copy_lock.h"
 #include "tests/support/test_prefix.h"
 
 class Form1StartupTest : public QObject {
@@ -132,7 +132,7 @@ void Form1StartupTest::runsOneCopyAtATime() {
     QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("12345\nquobbin\nhost\n") > 0);
     Form1Window first;
     QVERIFY(first.Form_Load());
-    const QString lockPath = OneCopyLock::lockPath();
+    const QString lockPath = QString::fromStdString(OneCopyLock::lockPath());
     QVERIFY2(QDir::match(folder + lockFolder + QStringLiteral("/quobbin.lock"), lockPath),
              qPrintable(lockPath));
     QCOMPARE(QFileInfo(QFileInfo(lockPath).path()).permissions() & 0x0077, 0);

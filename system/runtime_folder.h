@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QString>
-
-// The user's folders, as the XDG base-directory rules name them. A variable that holds a
-// relative path is ignored, as those rules say.
-
-// $XDG_DATA_HOME, else ~/.local/share.
-QString dataHome();
+#include <string>
 
 // A folder only this user can enter, for the one-copy lock and the socket that reaches the
 // running copy: $XDG_RUNTIME_DIR when it is the user's own and 0700, else quobbin-<uid> in the
 // temporary folder, made 0700 and refused when another user owns it or may enter it, else the
 // first private quobbin-<uid>-XXXXXX there, made when there is none. Every copy of the program
-// comes to the same one. Empty when there is none.
-QString privateRuntimeFolder();
+// comes to the same one. Empty when there is none, and on Windows, which names its locks.
+std::string privateRuntimeFolder();

@@ -1,0 +1,5 @@
+#include "system/runtime_folder.h"
+
+std::string privateRuntimeFolder() {
+    return {};
+}
