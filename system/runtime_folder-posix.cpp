@@ -38,8 +38,7 @@ std::string firstPrivateFolder(const std::filesystem::path& stem) {
     }
     std::sort(names.begin(), names.end());
     for (const std::string& name : names) {
-        if (const std::string folder = (stem.parent_path() / name).string();
-            isPrivateFolder(folder)) {
+        if (std::string folder = (stem.parent_path() / name).string(); isPrivateFolder(folder)) {
             return folder;
         }
     }
