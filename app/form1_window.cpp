@@ -36,7 +36,6 @@ QPushButton* makeNumberButton(QWidget* form, int leftTwips) {
 
 QLabel* makeLabel(QWidget* form, QRect place, const QFont& font, const QColor& colour) {
     auto* label = new QLabel(form);
-    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     label->setFont(font);
     setTextColour(label, colour);
@@ -48,16 +47,6 @@ QString qText(const std::string& text) {
 }
 
 }  // namespace
-
-// Draws a control on its widget each time a handler changes it.
-class Form1Window::Drawing final : public ControlView {
-public:
-    explicit Drawing(std::function<void(const Control&)> drawing) : drawing(std::move(drawing)) {}
-    void draw(const Control& control) override { drawing(control); }
-
-private:
-    std::function<void(const Control&)> drawing;
-};
 
 Form1Window::Form1Window() : form1(*this) {
     setWindowIcon(floppyIcon());
@@ -104,32 +93,17 @@ void Form1Window::createControls() {
     Label1 = makeLabel(this, twipsRect(140, 3620, 4935, 255), sansFont(6.75), Qt::white);
 }
 
-void Form1Window::draw(Control& control, QWidget* widget,
-                       const std::function<void(const Control&)>& drawText) {
-    drawings.push_back(std::make_unique<Drawing>([widget, drawText](const Control& shown) {
-        drawText(shown);
-        widget->setEnabled(shown.enabled());
-        widget->setVisible(shown.visible());
-    }));
-    control.drawWith(drawings.back().get());
-}
-
 // Each control of the window draws its part of the form's state.
 void Form1Window::drawControls() {
-    drawings.push_back(std::make_unique<Drawing>(
-        [this](const Control& caption) { setWindowTitle(qText(caption.text())); }));
-    form1.Caption.drawWith(drawings.back().get());
-    draw(form1.Text2, Text2, [this](const Control& box) { Text2->setText(qText(box.text())); });
-    draw(form1.Text1, Text1, [this](const Control& box) {
+    drawing.caption(form1.Caption, this);
+    drawing.control(form1.Text2, Text2,
+                    [this](const Control& box) { Text2->setText(qText(box.text())); });
+    drawing.control(form1.Text1, Text1, [this](const Control& box) {
         Text1->setPlainTextUtf8(QByteArray::fromStdString(box.text()));
     });
-    const std::array<QLabel*, 3> labels = {Label2, Label3, Label1};
-    const std::array<Control*, 3> labelStates = {&form1.Label2, &form1.Label3, &form1.Label1};
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        QLabel* label = labels[i];
-        draw(*labelStates[i], label,
-             [label](const Control& shown) { label->setText(qText(shown.text())); });
-    }
+    drawing.label(form1.Label2, Label2);
+    drawing.label(form1.Label3, Label3);
+    drawing.label(form1.Label1, Label1);
     const std::array<QPushButton*, 9> buttons = {Command9,  Command6,  Command10,
                                                  Command11, Command12, Command3,
                                                  Command4,  Command5,  Command7};
@@ -137,14 +111,9 @@ void Form1Window::drawControls() {
         &form1.Command9, &form1.Command6, &form1.Command10, &form1.Command11, &form1.Command12,
         &form1.Command3, &form1.Command4, &form1.Command5,  &form1.Command7};
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        QPushButton* button = buttons[i];
-        draw(*buttonStates[i], button,
-             [button](const Control& shown) { button->setText(qText(shown.text())); });
+        drawing.button(*buttonStates[i], buttons[i]);
     }
-    draw(form1.Check1, Check1, [this](const Control& box) {
-        Check1->setText(qText(box.text()));
-        Check1->setChecked(box.checked());
-    });
+    drawing.button(form1.Check1, Check1);
 }
 
 // What assistive technology says of each control; the keys that stand for a number button.
@@ -220,11 +189,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 }
 
 int Form1Window::MsgBox(const std::string& text, MsgBoxButtons buttons) {
-    if (buttons == MsgBoxButtons::YesNo) {
-        return MsgBoxYesNo(this, qText(text));
-    }
-    MsgBoxOk(this, qText(text));
-    return vbOK;
+    return showMessageBox(this, text, buttons);
 }
 
 std::string Form1Window::clipboardText() {

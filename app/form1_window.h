@@ -2,11 +2,9 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
-#include <memory>
-#include <vector>
 
 #include "core/forms/form1.h"
+#include "platform/control_drawing.h"
 #include "system/one_copy_lock.h"
 
 class ClickTextBox;
@@ -14,10 +12,10 @@ class QCheckBox;
 class QLabel;
 class ResultsBox;
 class QPushButton;
-class Form2;
-class Form4;
-class Form5;
-class Form6;
+class Form2Window;
+class Form4Window;
+class Form5Window;
+class Form6Window;
 
 // The main window as Qt draws it: its controls show the state that `form1`'s handlers leave,
 // and their events reach those handlers. It answers the handlers' questions of the desktop.
@@ -35,9 +33,9 @@ public:
     Form1 form1;
 
     // The help pages, each existing at most once; the pages reach them to page on.
-    QPointer<Form4> helpPage1;
-    QPointer<Form5> helpPage2;
-    QPointer<Form6> helpPage3;
+    QPointer<Form4Window> helpPage1;
+    QPointer<Form5Window> helpPage2;
+    QPointer<Form6Window> helpPage3;
 
     // Controls.
     ClickTextBox* Text2;
@@ -70,17 +68,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class Drawing;
-
     void createControls();
     void describeControls();
     void drawControls();
     void connectHandlers();
-    void draw(Control& control, QWidget* widget,
-              const std::function<void(const Control&)>& drawText);
     std::array<QPushButton*, 5> numberButtons() const;
 
-    std::vector<std::unique_ptr<Drawing>> drawings;
+    ControlDrawing drawing;
     OneCopyLock oneCopy;
-    QPointer<Form2> poserFolderDialog;
+    QPointer<Form2Window> poserFolderDialog;
 };

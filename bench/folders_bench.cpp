@@ -30,7 +30,7 @@ bool makeSubfolders(const QString& folder, long long count) {
 }
 
 // Points the list at a folder and waits until the dialog is painted with it.
-double timeShowing(Form2& dialog, const QString& drivePath) {
+double timeShowing(Form2Window& dialog, const QString& drivePath) {
     QElapsedTimer timer;
     timer.start();
     dialog.Dir1->setPath(drivePath);
@@ -49,7 +49,7 @@ int foldersBench(const QStringList& args) {
     }
     Form1Window form;
     form.Form_Load();
-    Form2 dialog(&form);
+    Form2Window dialog(&form);
     dialog.show();
     QCoreApplication::processEvents();
     timeShowing(dialog, crowdedFolder);  // untimed: the folder's entries are now cached

@@ -1,31 +1,26 @@
 #include "platform/drive_list_box.h"
 
-#include "core/text/letter_case.h"
-
-DriveListBox::DriveListBox(const Drives& drives, QWidget* parent) : QComboBox(parent) {
-    const std::string currentFolder = drives.currentFolder();
-    const char currentLetter = currentFolder.empty() ? '\0' : asciiLower(currentFolder[0]);
-    for (const ::Drive& drive : drives.drives()) {
+DriveListBox::DriveListBox(DriveListControl& control, QWidget* parent)
+    : QComboBox(parent), control(control) {
+    for (const ::Drive& drive : control.drives()) {
         addItem(QString(QChar(drive.letter)) + u':');
-        if (drive.letter == currentLetter) {
-            chosenIndex = count() - 1;
-        }
     }
-    setCurrentIndex(chosenIndex);
+    control.drawWith(this);
     // Chosen by the user, with the mouse or the keys; a Change only when the drive differs.
     connect(this, &QComboBox::activated, this, &DriveListBox::choose);
 }
 
-void DriveListBox::choose(int index) {
-    if (index == chosenIndex) {
-        return;
-    }
-    previousIndex = chosenIndex;
-    chosenIndex = index;
-    emit Change();
+void DriveListBox::draw(const Control& shown) {
+    setCurrentIndex(findText(QString::fromStdString(shown.text())));
+    setEnabled(shown.enabled());
+    setVisible(shown.visible());
 }
 
-void DriveListBox::undoChange() {
-    chosenIndex = previousIndex;
-    setCurrentIndex(chosenIndex);
+void DriveListBox::choose(int index) {
+    const std::string chosen = itemText(index).toStdString();
+    if (chosen == control.Drive()) {
+        return;
+    }
+    control.takeUserText(chosen);
+    emit Change();
 }

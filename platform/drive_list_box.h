@@ -2,21 +2,20 @@
 
 #include <QComboBox>
 
-#include "core/drives/drives.h"
+#include "core/forms/list_controls.h"
 
-// A drive list: every drive Wine programs see, by letter. It starts at the drive of the
-// program's current folder, as a freshly made list does.
-class DriveListBox : public QComboBox {
+// A drive list on screen: draws the drive list `control`, and tells when the user chose
+// another drive.
+class DriveListBox : public QComboBox, public ControlView {
     Q_OBJECT
 
 public:
-    DriveListBox(const Drives& drives, QWidget* parent);
+    DriveListBox(DriveListControl& control, QWidget* parent);
 
     // The chosen drive: its letter and colon, such as "c:".
-    QString Drive() const { return currentText(); }
+    QString Drive() const { return QString::fromStdString(control.Drive()); }
 
-    // Goes back to the drive chosen before the last Change, without a Change of its own.
-    void undoChange();
+    void draw(const Control& control) override;
 
 signals:
     // The user chose another drive.
@@ -25,6 +24,5 @@ signals:
 private:
     void choose(int index);
 
-    int chosenIndex = -1;
-    int previousIndex = -1;
+    DriveListControl& control;
 };

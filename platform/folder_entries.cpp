@@ -34,23 +34,17 @@ private:
 
 }  // namespace
 
-FolderEntries::FolderEntries(const Drives& drives, const QIcon& openFolder,
-                             const QIcon& closedFolder, QObject* parent)
+FolderEntries::FolderEntries(const QIcon& openFolder, const QIcon& closedFolder, QObject* parent)
     : QAbstractListModel(parent),
-      folders(drives),
+      folders(Drives()),
       openFolder(openFolder),
       closedFolder(closedFolder) {}
 
-bool FolderEntries::setPath(const QString& drivePath) {
-    FolderList opened(folders);
-    if (!opened.setPath(drivePath.toStdString())) {
-        return false;
-    }
+void FolderEntries::show(const FolderList& list) {
     beginResetModel();
-    folders = std::move(opened);
+    folders = list;
     ancestry = splitDrivePath(folders.Path());
     endResetModel();
-    return true;
 }
 
 int FolderEntries::rowCount(const QModelIndex& parent) const {

@@ -18,12 +18,10 @@ class FolderEntries : public QAbstractListModel {
 public:
     static constexpr int levelRole = Qt::UserRole;  // 0 for the drive's root, 1 below it, ...
 
-    FolderEntries(const Drives& drives, const QIcon& openFolder, const QIcon& closedFolder,
-                  QObject* parent);
+    FolderEntries(const QIcon& openFolder, const QIcon& closedFolder, QObject* parent);
 
-    QString Path() const { return QString::fromStdString(folders.Path()); }
-    // Fails, keeping the entries, when the folder cannot be opened.
-    bool setPath(const QString& drivePath);
+    // Shows what a folder list holds, in place of what it showed.
+    void show(const FolderList& list);
 
     int openRow() const { return ancestry ? int(ancestry->names.size()) : -1; }
     QString drivePathAt(int row) const;

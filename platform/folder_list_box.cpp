@@ -50,30 +50,34 @@ private:
 
 }  // namespace
 
-FolderListBox::FolderListBox(const Drives& drives, QWidget* parent)
+FolderListBox::FolderListBox(FolderListControl& control, QWidget* parent)
     : QListView(parent),
-      entries(new FolderEntries(drives, style()->standardIcon(QStyle::SP_DirOpenIcon),
+      control(control),
+      entries(new FolderEntries(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                 style()->standardIcon(QStyle::SP_DirClosedIcon), this)) {
     setModel(entries);
     setItemDelegate(new IndentedEntries(entries, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setPath(QString::fromStdString(drives.currentFolder()));
+    control.drawWith(this);
 }
 
 QString FolderListBox::Path() const {
-    return entries->Path();
+    return QString::fromStdString(control.Path());
 }
 
 bool FolderListBox::setPath(const QString& drivePath) {
-    if (!entries->setPath(drivePath)) {
-        return false;
-    }
+    return control.setPath(drivePath.toStdString());
+}
+
+void FolderListBox::draw(const Control& shown) {
+    entries->show(control.list());
     const QModelIndex openFolder = entries->index(entries->openRow());
     setCurrentIndex(openFolder);
     scrollTo(openFolder, QAbstractItemView::PositionAtTop);
-    return true;
+    setEnabled(shown.enabled());
+    setVisible(shown.visible());
 }
 
 void FolderListBox::openEntry(const QModelIndex& entry) {

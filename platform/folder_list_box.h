@@ -2,7 +2,7 @@
 
 #include <QListView>
 
-#include "core/drives/drives.h"
+#include "core/forms/list_controls.h"
 
 class FolderEntries;
 
@@ -10,18 +10,17 @@ class FolderEntries;
 // folder, then its subfolders, each entry indented one step below its parent. A single click
 // only highlights an entry; a double click or Enter opens it and does nothing else. `Path` is
 // always the open folder, never a merely highlighted entry.
-class FolderListBox : public QListView {
+class FolderListBox : public QListView, public ControlView {
     Q_OBJECT
 
 public:
-    // Opens at the program's current folder, as a freshly made list does.
-    FolderListBox(const Drives& drives, QWidget* parent);
+    // Draws the folder list `control`, and opens the folders the user chooses in it.
+    FolderListBox(FolderListControl& control, QWidget* parent);
 
     QString Path() const;
-
-    // Opens the folder at a drive path, or a drive's current folder for a "c:" drive text.
-    // A folder that cannot be opened fails, and the list keeps its folder.
     bool setPath(const QString& drivePath);
+
+    void draw(const Control& control) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,5 +29,6 @@ protected:
 private:
     void openEntry(const QModelIndex& entry);
 
+    FolderListControl& control;
     FolderEntries* entries;
 };

@@ -27,3 +27,11 @@ int MsgBoxYesNo(QWidget* parent, const QString& text) {
     return runBox(parent, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes ? vbYes
                                                                                         : vbNo;
 }
+
+int showMessageBox(QWidget* parent, const std::string& text, MsgBoxButtons buttons) {
+    if (buttons == MsgBoxButtons::YesNo) {
+        return MsgBoxYesNo(parent, QString::fromStdString(text));
+    }
+    MsgBoxOk(parent, QString::fromStdString(text));
+    return vbOK;
+}

@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
+
+#include "core/forms/form2.h"
+#include "platform/control_drawing.h"
 
 class DriveListBox;
 class FolderListBox;
@@ -9,16 +11,17 @@ class Form1Window;
 class QLabel;
 class QPushButton;
 
-// The Poser folder dialog: the user opens Poser's main folder and stores it with "Set Poser".
-// Its own buttons hide it; its close box destroys it, and the next "Set" loads it afresh.
-class Form2 : public QWidget {
+// The Poser folder dialog as Qt draws it: its controls show the state that `form2`'s handlers
+// leave, and their events reach those handlers. Its close box destroys it, and the next "Set"
+// loads it afresh.
+class Form2Window : public QWidget, public Form2Host {
     Q_OBJECT
 
 public:
     // Makes the dialog and runs its load step; it is shown by whoever made it.
-    explicit Form2(Form1Window* owner);
+    explicit Form2Window(Form1Window* owner);
 
-    QString nl;
+    Form2 form2;
 
     // Controls, in the order the keyboard focus moves through them.
     QLabel* Label1;
@@ -27,18 +30,15 @@ public:
     QPushButton* Command1;
     QPushButton* Command2;
 
-    // Handlers of the controls.
-    void Drive1_Change();
-    void Command1_Click();
-    void Command2_Click();
+    int MsgBox(const std::string& text, MsgBoxButtons buttons) override;
+    void Hide() override;
 
 protected:
     // Escape does what "Cancel" does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
     void createControls();
 
-    Form1Window* owner;
+    ControlDrawing drawing;
 };

@@ -12,7 +12,7 @@
 namespace {
 
 QPushButton* makeNextButton(QWidget* page, int leftTwips) {
-    auto* next = new QPushButton(QStringLiteral("Next >"), page);
+    auto* next = new QPushButton(page);
     next->setGeometry(twipsRect(leftTwips, 120, 1215, 495));
     setFaceColour(next, QColor(255, 255, 0));
     next->setAccessibleName(QStringLiteral("Next"));
@@ -48,10 +48,9 @@ QString readAloud(const HelpPictureTexts& picture) {
 
 }  // namespace
 
-HelpPage::HelpPage(Form1Window* owner, const QString& caption, int clientWidthTwips,
-                   int clientHeightTwips, const HelpPictureTexts& picture)
+HelpPage::HelpPage(Form1Window* owner, int clientWidthTwips, int clientHeightTwips,
+                   const HelpPictureTexts& picture)
     : QWidget(owner), owner(owner) {
-    setWindowTitle(caption);
     setFixedDialog(this, clientWidthTwips, clientHeightTwips);
     setFont(sansFont(8.25));
     // Made first, so that the page's controls stand in front of it.
@@ -75,33 +74,37 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-Form4::Form4(Form1Window* owner)
-    : HelpPage(owner, QStringLiteral("Setting Up Poser Quobbin"), 7530, 7260, setupPicture) {
-    Label1 = new QLabel(QStringLiteral("SETUP"), this);
+void HelpPage::showPage(int page) {
+    if (page == 2) {
+        showForm(owner->helpPage2, owner);
+    } else {
+        showForm(owner->helpPage3, owner);
+    }
+}
+
+void HelpPage::Hide() {
+    hide();
+}
+
+Form4Window::Form4Window(Form1Window* owner) : HelpPage(owner, 7530, 7260, setupPicture) {
+    drawing.caption(form4.Caption, this);
+    Label1 = new QLabel(this);
     Label1->setGeometry(twipsRect(3600, 120, 1695, 495));
     Label1->setFont(sansFont(18, true));
     Label1->setAccessibleDescription(QStringLiteral("The title of the first help page"));
+    drawing.label(form4.Label1, Label1);
     Command2 = makeNextButton(this, 6120);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    drawing.button(form4.Command2, Command2);
+    connect(Command2, &QPushButton::clicked, this, [this] { form4.Command2_Click(); });
 }
 
-void Form4::Command2_Click() {
-    showForm(owner->helpPage2, owner);
-    hide();
-}
-
-Form5::Form5(Form1Window* owner)
-    : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Get The FileName From Poser"),
-               7140, 8820, fileNamePicture) {
+Form5Window::Form5Window(Form1Window* owner) : HelpPage(owner, 7140, 8820, fileNamePicture) {
+    drawing.caption(form5.Caption, this);
     Command1 = makeNextButton(this, 5760);
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    drawing.button(form5.Command1, Command1);
+    connect(Command1, &QPushButton::clicked, this, [this] { form5.Command1_Click(); });
 }
 
-void Form5::Command1_Click() {
-    showForm(owner->helpPage3, owner);
-    hide();
+Form6Window::Form6Window(Form1Window* owner) : HelpPage(owner, 7500, 7425, findFilesPicture) {
+    drawing.caption(form6.Caption, this);
 }
-
-Form6::Form6(Form1Window* owner)
-    : HelpPage(owner, QStringLiteral("How to Use Poser Quobbin - Using the Quobbin to Get Files"),
-               7500, 7425, findFilesPicture) {}

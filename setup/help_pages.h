@@ -4,6 +4,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/forms/help_pages.h"
+#include "platform/control_drawing.h"
+
 struct HelpPictureTexts;
 class Form1Window;
 class QLabel;
@@ -13,7 +16,7 @@ class QPushButton;
 // assistive technology reads as its text alternative. The pictures are drawn at the build; the
 // page shows the one drawn for the screen's pixel ratio. The "Next >" buttons and Escape hide
 // their page; the close box destroys it.
-class HelpPage : public QWidget {
+class HelpPage : public QWidget, public HelpPageHost {
     Q_OBJECT
 
 public:
@@ -21,43 +24,49 @@ public:
 
     QPixmap picture() const;
 
+    void showPage(int page) override;
+    void Hide() override;
+
 protected:
-    HelpPage(Form1Window* owner, const QString& caption, int clientWidthTwips,
-             int clientHeightTwips, const HelpPictureTexts& picture);
+    HelpPage(Form1Window* owner, int clientWidthTwips, int clientHeightTwips,
+             const HelpPictureTexts& picture);
     void keyPressEvent(QKeyEvent* event) override;
 
     Form1Window* owner;
+    ControlDrawing drawing;
 };
 
 // Page 1: setting up.
-class Form4 : public HelpPage {
+class Form4Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form4(Form1Window* owner);
+    explicit Form4Window(Form1Window* owner);
+
+    Form4 form4{*this};
 
     QLabel* Label1;
     QPushButton* Command2;
-
-    void Command2_Click();
 };
 
 // Page 2: getting a missing file's name from Poser.
-class Form5 : public HelpPage {
+class Form5Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form5(Form1Window* owner);
+    explicit Form5Window(Form1Window* owner);
+
+    Form5 form5{*this};
 
     QPushButton* Command1;
-
-    void Command1_Click();
 };
 
 // Page 3: finding the file; closed with its close box.
-class Form6 : public HelpPage {
+class Form6Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form6(Form1Window* owner);
+    explicit Form6Window(Form1Window* owner);
+
+    Form6 form6;
 };

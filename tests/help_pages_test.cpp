@@ -73,7 +73,7 @@ private slots:
         form1.show();
         pageThroughAll(form1);
         QTest::mouseClick(form1.Command4, Qt::LeftButton);
-        QList<QPointer<QWidget>> others{form1.findChild<Form2*>()};
+        QList<QPointer<QWidget>> others{form1.findChild<Form2Window*>()};
         for (HelpPage* page : pages(form1)) {
             others.append(page);
         }
@@ -93,7 +93,7 @@ private slots:
         QTest::mouseClick(form1.Command4, Qt::LeftButton);
         pageThroughAll(form1);
         QTest::mouseClick(form1.Command7, Qt::LeftButton);
-        const QList<QPointer<QWidget>> windows{&form1, form1.findChild<Form2*>(),
+        const QList<QPointer<QWidget>> windows{&form1, form1.findChild<Form2Window*>(),
                                                form1.helpPage1.data(), form1.helpPage2.data(),
                                                form1.helpPage3.data()};
         for (QWidget* window : windows) {

@@ -9,7 +9,6 @@
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
 #include "setup/form2.h"
-#include "setup/poser_folder_name.h"
 #include "tests/support/message_boxes.h"
 #include "tests/support/scoped_mount.h"
 #include "tests/support/test_prefix.h"
@@ -36,9 +35,9 @@ struct Program {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    Form2* pressSet() {
+    Form2Window* pressSet() {
         QTest::mouseClick(form1->Command4, Qt::LeftButton);
-        return form1->findChild<Form2*>();
+        return form1->findChild<Form2Window*>();
     }
 
     QString previousFolder = QDir::currentPath();
@@ -59,22 +58,6 @@ class PoserFolderDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void testsTheFolderOwnName_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("a drive's root has an empty own name") << "C:\\" << false;
-        QTest::newRow("Poser 5") << "C:\\Programs\\Poser 5" << true;
-        QTest::newRow("MyPoser") << "D:\\MyPoser" << true;
-        QTest::newRow("POSER, letter case ignored") << "C:\\POSER" << true;
-        QTest::newRow("Runtime under a Poser folder") << "C:\\Poser 5\\Runtime" << false;
-    }
-
-    void testsTheFolderOwnName() {
-        QFETCH(QString, folder);
-        QFETCH(bool, accepted);
-        QCOMPARE(isPoserFolderName(folder), accepted);
-    }
-
     // The user's steps, after "Set" first shows the dialog: "open" is a double click on a
     // folder list entry, "click" highlights one, "type" picks a drive by its letter; the others
     // press a button or a key, or change the disk under the dialog.
@@ -146,7 +129,7 @@ private slots:
         QFETCH(QByteArray, storedAfter);
         QFETCH(QString, path);
         Program program(stored);
-        QPointer<Form2> dialog = program.pressSet();
+        QPointer<Form2Window> dialog = program.pressSet();
 
         MessageBoxAnswerer answerer(answers);
         std::optional<ScopedMount> readOnlyDisk;
@@ -189,7 +172,7 @@ private slots:
         QCOMPARE(program.settings(), storedAfter);
         QCOMPARE(QString::fromStdString(program.form1->form1.PoserDir),
                  QString(storedAfter).section(u'\r', 0, 0));
-        QCOMPARE(program.form1->findChildren<Form2*>(), QList<Form2*>{dialog});
+        QCOMPARE(program.form1->findChildren<Form2Window*>(), QList<Form2Window*>{dialog});
         QCOMPARE(dialog->windowType(), Qt::Dialog);  // kept with the main window
         QCOMPARE(dialog->isHidden(), storedAfter != stored);
         QCOMPARE(dialog->Dir1->Path(), path);

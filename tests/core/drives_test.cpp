@@ -80,8 +80,8 @@ TEST_CASE("only a drive path goes to the clipboard") {
         {"c:\\x", true}, {"\xc3\xa9:\\x", true},  // the second character, not byte
         {"c:", false},   {"c:/x", false},        {"\\\\server\\x", false}, {"", false},
     };
-    for (const auto& [text, isPath] : rows) {
-        CAPTURE(text);
-        CHECK(isDrivePath(text) == isPath);
+    for (const auto& row : rows) {
+        CAPTURE(row.first);
+        CHECK(isDrivePath(row.first) == row.second);
     }
 }
