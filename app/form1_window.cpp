@@ -215,12 +215,12 @@ bool Form1Window::isQuitAsked() {
 
 // "Set": the dialog, made and loaded on its first showing.
 void Form1Window::showPoserFolderDialog() {
-    showForm(poserFolderDialog, this);
+    showForm(poserFolderDialog, form1, this);
 }
 
 // "?": the first page, made on its first showing.
 void Form1Window::showHelp() {
-    showForm(helpPage1, this);
+    helpPages.show(1);
 }
 
 void Form1Window::End() {

@@ -5,6 +5,7 @@
 
 #include "core/forms/form1.h"
 #include "platform/control_drawing.h"
+#include "setup/help_pages.h"
 #include "system/one_copy_lock.h"
 
 class ClickTextBox;
@@ -13,9 +14,6 @@ class QLabel;
 class ResultsBox;
 class QPushButton;
 class Form2Window;
-class Form4Window;
-class Form5Window;
-class Form6Window;
 
 // The main window as Qt draws it: its controls show the state that `form1`'s handlers leave,
 // and their events reach those handlers. It answers the handlers' questions of the desktop.
@@ -33,9 +31,7 @@ public:
     Form1 form1;
 
     // The help pages, each existing at most once; the pages reach them to page on.
-    QPointer<Form4Window> helpPage1;
-    QPointer<Form5Window> helpPage2;
-    QPointer<Form6Window> helpPage3;
+    HelpPageSet helpPages{this};
 
     // Controls.
     ClickTextBox* Text2;

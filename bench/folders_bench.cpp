@@ -49,7 +49,7 @@ int foldersBench(const QStringList& args) {
     }
     Form1Window form;
     form.Form_Load();
-    Form2Window dialog(&form);
+    Form2Window dialog(form.form1, &form);
     dialog.show();
     QCoreApplication::processEvents();
     timeShowing(dialog, crowdedFolder);  // untimed: the folder's entries are now cached

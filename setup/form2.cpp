@@ -4,13 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form1_window.h"
 #include "platform/drive_list_box.h"
 #include "platform/folder_list_box.h"
 #include "platform/message_box.h"
 #include "platform/window_rules.h"
 
-Form2Window::Form2Window(Form1Window* owner) : QWidget(owner), form2(owner->form1, *this) {
+Form2Window::Form2Window(Form1& form1, QWidget* owner) : QWidget(owner), form2(form1, *this) {
     setFixedDialog(this, 4950, 3090);
     setFont(sansFont(8.25));
     createControls();

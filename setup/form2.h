@@ -7,7 +7,6 @@
 
 class DriveListBox;
 class FolderListBox;
-class Form1Window;
 class QLabel;
 class QPushButton;
 
@@ -19,7 +18,7 @@ class Form2Window : public QWidget, public Form2Host {
 
 public:
     // Makes the dialog and runs its load step; it is shown by whoever made it.
-    explicit Form2Window(Form1Window* owner);
+    Form2Window(Form1& form1, QWidget* owner);
 
     Form2 form2;
 

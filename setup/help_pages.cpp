@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/form1_window.h"
 #include "platform/window_rules.h"
 #include "setup/help_picture_texts.h"
 
@@ -48,9 +47,9 @@ QString readAloud(const HelpPictureTexts& picture) {
 
 }  // namespace
 
-HelpPage::HelpPage(Form1Window* owner, int clientWidthTwips, int clientHeightTwips,
+HelpPage::HelpPage(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
                    const HelpPictureTexts& picture)
-    : QWidget(owner), owner(owner) {
+    : QWidget(pages.owner), pages(pages) {
     setFixedDialog(this, clientWidthTwips, clientHeightTwips);
     setFont(sansFont(8.25));
     // Made first, so that the page's controls stand in front of it.
@@ -75,18 +74,14 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
 }
 
 void HelpPage::showPage(int page) {
-    if (page == 2) {
-        showForm(owner->helpPage2, owner);
-    } else {
-        showForm(owner->helpPage3, owner);
-    }
+    pages.show(page);
 }
 
 void HelpPage::Hide() {
     hide();
 }
 
-Form4Window::Form4Window(Form1Window* owner) : HelpPage(owner, 7530, 7260, setupPicture) {
+Form4Window::Form4Window(HelpPageSet& pages) : HelpPage(pages, 7530, 7260, setupPicture) {
     drawing.caption(form4.Caption, this);
     Label1 = new QLabel(this);
     Label1->setGeometry(twipsRect(3600, 120, 1695, 495));
@@ -98,13 +93,27 @@ Form4Window::Form4Window(Form1Window* owner) : HelpPage(owner, 7530, 7260, setup
     connect(Command2, &QPushButton::clicked, this, [this] { form4.Command2_Click(); });
 }
 
-Form5Window::Form5Window(Form1Window* owner) : HelpPage(owner, 7140, 8820, fileNamePicture) {
+Form5Window::Form5Window(HelpPageSet& pages) : HelpPage(pages, 7140, 8820, fileNamePicture) {
     drawing.caption(form5.Caption, this);
     Command1 = makeNextButton(this, 5760);
     drawing.button(form5.Command1, Command1);
     connect(Command1, &QPushButton::clicked, this, [this] { form5.Command1_Click(); });
 }
 
-Form6Window::Form6Window(Form1Window* owner) : HelpPage(owner, 7500, 7425, findFilesPicture) {
+Form6Window::Form6Window(HelpPageSet& pages) : HelpPage(pages, 7500, 7425, findFilesPicture) {
     drawing.caption(form6.Caption, this);
+}
+
+void HelpPageSet::show(int page) {
+    switch (page) {
+        case 1:
+            showForm(helpPage1, *this);
+            break;
+        case 2:
+            showForm(helpPage2, *this);
+            break;
+        default:
+            showForm(helpPage3, *this);
+            break;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -8,7 +9,6 @@
 #include "platform/control_drawing.h"
 
 struct HelpPictureTexts;
-class Form1Window;
 class QLabel;
 class QPushButton;
 
@@ -16,6 +16,8 @@ class QPushButton;
 // assistive technology reads as its text alternative. The pictures are drawn at the build; the
 // page shows the one drawn for the screen's pixel ratio. The "Next >" buttons and Escape hide
 // their page; the close box destroys it.
+class HelpPageSet;
+
 class HelpPage : public QWidget, public HelpPageHost {
     Q_OBJECT
 
@@ -28,11 +30,11 @@ public:
     void Hide() override;
 
 protected:
-    HelpPage(Form1Window* owner, int clientWidthTwips, int clientHeightTwips,
+    HelpPage(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
              const HelpPictureTexts& picture);
     void keyPressEvent(QKeyEvent* event) override;
 
-    Form1Window* owner;
+    HelpPageSet& pages;
     ControlDrawing drawing;
 };
 
@@ -41,7 +43,7 @@ class Form4Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form4Window(Form1Window* owner);
+    explicit Form4Window(HelpPageSet& pages);
 
     Form4 form4{*this};
 
@@ -54,7 +56,7 @@ class Form5Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form5Window(Form1Window* owner);
+    explicit Form5Window(HelpPageSet& pages);
 
     Form5 form5{*this};
 
@@ -66,7 +68,21 @@ class Form6Window : public HelpPage {
     Q_OBJECT
 
 public:
-    explicit Form6Window(Form1Window* owner);
+    explicit Form6Window(HelpPageSet& pages);
 
     Form6 form6;
+};
+
+// The help pages of a window, each made on its first showing and existing at most once.
+class HelpPageSet {
+public:
+    explicit HelpPageSet(QWidget* owner) : owner(owner) {}
+
+    // Page 1, 2 or 3, shown again as it was when hidden, brought forward when visible.
+    void show(int page);
+
+    QWidget* const owner;
+    QPointer<Form4Window> helpPage1;
+    QPointer<Form5Window> helpPage2;
+    QPointer<Form6Window> helpPage3;
 };

@@ -15,12 +15,13 @@ namespace {
 // "?", then "Next >" on page 1 and on page 2.
 void pageThroughAll(Form1Window& form1) {
     QTest::mouseClick(form1.Command7, Qt::LeftButton);
-    QTest::mouseClick(form1.helpPage1->Command2, Qt::LeftButton);
-    QTest::mouseClick(form1.helpPage2->Command1, Qt::LeftButton);
+    QTest::mouseClick(form1.helpPages.helpPage1->Command2, Qt::LeftButton);
+    QTest::mouseClick(form1.helpPages.helpPage2->Command1, Qt::LeftButton);
 }
 
 QList<QPointer<HelpPage>> pages(const Form1Window& form1) {
-    return {form1.helpPage1.data(), form1.helpPage2.data(), form1.helpPage3.data()};
+    return {form1.helpPages.helpPage1.data(), form1.helpPages.helpPage2.data(),
+            form1.helpPages.helpPage3.data()};
 }
 
 void closeBox(QWidget* window) {
@@ -93,9 +94,9 @@ private slots:
         QTest::mouseClick(form1.Command4, Qt::LeftButton);
         pageThroughAll(form1);
         QTest::mouseClick(form1.Command7, Qt::LeftButton);
-        const QList<QPointer<QWidget>> windows{&form1, form1.findChild<Form2Window*>(),
-                                               form1.helpPage1.data(), form1.helpPage2.data(),
-                                               form1.helpPage3.data()};
+        const QList<QPointer<QWidget>> windows{
+            &form1, form1.findChild<Form2Window*>(), form1.helpPages.helpPage1.data(),
+            form1.helpPages.helpPage2.data(), form1.helpPages.helpPage3.data()};
         for (QWidget* window : windows) {
             for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(control);
@@ -117,7 +118,7 @@ private slots:
         TestPrefix prefix;
         Form1Window form1;
         pageThroughAll(form1);
-        const QString text = form1.helpPage3->Picture->accessibleDescription();
+        const QString text = form1.helpPages.helpPage3->Picture->accessibleDescription();
         const auto buttons = form1.findChildren<QPushButton*>();
         const auto count = std::count_if(buttons.begin(), buttons.end(),
                                          [](auto* button) { return button->text().toInt() > 0; });

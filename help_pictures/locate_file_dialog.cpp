@@ -1,4 +1,4 @@
-#include "setup/help_pictures/locate_file_dialog.h"
+#include "help_pictures/locate_file_dialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>

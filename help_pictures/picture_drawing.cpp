@@ -1,4 +1,4 @@
-#include "setup/help_pictures/picture_drawing.h"
+#include "help_pictures/picture_drawing.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>

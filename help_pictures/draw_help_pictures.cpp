@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "help_pictures/help_pictures.h"
 #include "setup/help_picture_texts.h"
-#include "setup/help_pictures/help_pictures.h"
 
 namespace {
 

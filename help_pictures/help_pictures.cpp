@@ -1,15 +1,15 @@
-#include "setup/help_pictures/help_pictures.h"
+#include "help_pictures/help_pictures.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/form1_window.h"
+#include "help_pictures/locate_file_dialog.h"
+#include "help_pictures/picture_drawing.h"
 #include "platform/click_text_box.h"
 #include "platform/results_box.h"
 #include "setup/help_picture_texts.h"
-#include "setup/help_pictures/locate_file_dialog.h"
-#include "setup/help_pictures/picture_drawing.h"
 
 namespace {
 
