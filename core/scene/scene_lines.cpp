@@ -1,0 +1,55 @@
+#include "core/scene/scene_lines.h"
+
+#include "core/text/text_lines.h"
+
+namespace {
+
+constexpr std::size_t readChunk = std::size_t{256} * 1024;
+
+}  // namespace
+
+void SceneLines::fill() {
+    buffer.erase(0, start);
+    start = 0;
+    streamEnded = !stream.read(buffer, readChunk);
+}
+
+void SceneLines::give(ScenePiece& piece, std::size_t textEnd, std::size_t endLength,
+                      bool lineEnds) {
+    const std::string_view text(buffer.data() + start, textEnd - start);
+    if (!withinLine) {
+        ++line;
+    }
+    piece.whole = !withinLine && lineEnds && text.size() <= maxLineLength;
+    piece.text = text;
+    piece.end = std::string_view(buffer.data() + textEnd, endLength);
+    withinLine = !lineEnds;
+    start = textEnd + endLength;
+}
+
+bool SceneLines::next(ScenePiece& piece) {
+    for (;;) {
+        const std::size_t at = buffer.find_first_of("\r\n", start);
+        // A CR last in the buffer may be the first half of a CR LF.
+        const bool crAtBufferEnd =
+            at != std::string::npos && at + 1 == buffer.size() && buffer[at] == '\r';
+        if (at != std::string::npos && !(crAtBufferEnd && !streamEnded)) {
+            const bool crLf =
+                buffer[at] == '\r' && at + 1 < buffer.size() && buffer[at + 1] == '\n';
+            give(piece, at, crLf ? 2 : 1, true);
+            return true;
+        }
+        if (at == std::string::npos && buffer.size() - start > maxLineLength) {
+            give(piece, buffer.size(), 0, false);  // a part of a line too long to keep whole
+            return true;
+        }
+        if (streamEnded) {
+            if (start == buffer.size()) {
+                return false;
+            }
+            give(piece, buffer.size(), 0, true);  // the last line, without a line end
+            return true;
+        }
+        fill();
+    }
+}
