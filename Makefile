@@ -72,6 +72,7 @@ bench: build
 	$(BUILD)/quobbin-bench lookup
 	$(BUILD)/quobbin-bench results
 	$(BUILD)/quobbin-bench startup
+	$(BUILD)/quobbin-bench scene
 
 # The layout of every C++ file against .clang-format, then the checks of .clang-tidy over every
 # source file with the compile commands of the normal build; any finding fails.

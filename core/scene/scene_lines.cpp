@@ -1,10 +1,20 @@
 #include "core/scene/scene_lines.h"
 
+#include <algorithm>
+
 #include "core/text/text_lines.h"
 
 namespace {
 
 constexpr std::size_t readChunk = std::size_t{256} * 1024;
+
+// The first CR or LF from `from` on. A loop over the bytes: find_first_of calls memchr on its
+// set for every byte.
+std::size_t lineEndFrom(std::string_view text, std::size_t from) {
+    const auto end = std::find_if(text.begin() + std::ptrdiff_t(from), text.end(),
+                                  [](char c) { return c == '\n' || c == '\r'; });
+    return end == text.end() ? std::string_view::npos : std::size_t(end - text.begin());
+}
 
 }  // namespace
 
@@ -29,7 +39,7 @@ void SceneLines::give(ScenePiece& piece, std::size_t textEnd, std::size_t endLen
 
 bool SceneLines::next(ScenePiece& piece) {
     for (;;) {
-        const std::size_t at = buffer.find_first_of("\r\n", start);
+        const std::size_t at = lineEndFrom(buffer, start);
         // A CR last in the buffer may be the first half of a CR LF.
         const bool crAtBufferEnd =
             at != std::string::npos && at + 1 == buffer.size() && buffer[at] == '\r';

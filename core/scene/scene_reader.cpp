@@ -1,19 +1,28 @@
 #include "core/scene/scene_reader.h"
 
 #include "core/scene/scene_lines.h"
-#include "core/text/letter_case.h"
 #include "core/text/ansi_text.h"
+#include "core/text/letter_case.h"
 
 namespace {
 
-// Control bytes other than the tab never stand in Poser's text. Looked at a whole piece
-// without stopping early, which the compiler turns into vector code.
-bool holdsControlBytes(std::string_view text) {
-    bool found = false;
+// What the bytes of a piece are: control bytes other than the tab never stand in Poser's text,
+// and only text beyond ASCII needs to be checked as UTF-8. One loop over the piece without
+// stopping early, which the compiler turns into vector code.
+struct Bytes {
+    bool control = false;
+    bool beyondAscii = false;
+};
+
+Bytes bytesOf(std::string_view text) {
+    bool control = false;
+    unsigned char all = 0;
     for (const char c : text) {
-        found |= static_cast<unsigned char>(c) < 0x20 && c != '\t';
+        const auto byte = static_cast<unsigned char>(c);
+        control |= byte < 0x20 && byte != '\t';
+        all |= byte;
     }
-    return found;
+    return {control, (all & 0x80) != 0};
 }
 
 // Where the text starts, past a UTF-8 byte order mark and blanks; npos when it holds no more.
@@ -27,7 +36,8 @@ public:
 
     // False once the file has shown itself to be no Poser text.
     bool take(const ScenePiece& piece, std::size_t lineNumber) {
-        if (holdsControlBytes(piece.text)) {
+        const Bytes bytes = bytesOf(piece.text);
+        if (bytes.control) {
             file.status = SceneRead::Binary;
             return false;
         }
@@ -41,7 +51,7 @@ public:
                 }
             }
         }
-        utf8 = utf8 && isValidUtf8(piece.text);
+        utf8 = utf8 && (!bytes.beyondAscii || isValidUtf8(piece.text));
         if (piece.whole) {
             takeReference(piece.text, lineNumber);
         }

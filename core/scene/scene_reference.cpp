@@ -29,6 +29,8 @@ constexpr std::array<Keyword, 13> keywords{{
     {"injectPMDFileMorphs", 0, false},
 }};
 
+constexpr std::size_t shortestKeyword = 4;  // "file"
+
 constexpr std::array<std::string_view, 5> imageKeywords{"textureMap", "bumpMap", "reflectionMap",
                                                         "transparencyMap", "file"};
 
@@ -96,6 +98,10 @@ std::optional<SceneReference> referenceOnLine(std::string_view line) {
     std::size_t at = skipBlanks(line, 0);
     const std::size_t keywordEnd = wordEnd(line, at);
     const std::string_view word = line.substr(at, keywordEnd - at);
+    // Most lines of a scene are keyframes, "k 12 0.5": turned down by their first word's length.
+    if (word.size() < shortestKeyword) {
+        return std::nullopt;
+    }
     const auto keyword = std::find_if(keywords.begin(), keywords.end(),
                                       [&](const Keyword& k) { return k.name == word; });
     if (keyword == keywords.end()) {
