@@ -25,6 +25,7 @@ const std::string sceneText =
     "\t\tfile \"C:/Poser/Runtime/Textures/Acme/skin.jpg\"\n"          // there
     "objFile 1 Macintosh HD:P4:Runtime:Geometries:Acme:body.obj\r\n"  // there
     "textureMap \"\\\\NAS\\x\\tile.jpg\" \r\n"                        // elsewhere
+    "morphBinaryFile :Runtime:Acme:blend\r\n"  // no extension: any blend.* is a candidate
     "}";
 
 // Reads itself in again, and another missing file.
@@ -40,6 +41,7 @@ const char* const indexLines[] = {
     "C:\\Other\\lashes.jpg",
     "C:\\Poser\\Runtime\\Textures\\Acme\\Lashes.JPG",
     "C:\\Poser\\Runtime\\Textures\\Tiles\\tile.jpg",
+    "C:\\Elsewhere\\blend.pmd",
 };
 
 // A Poser folder on drive c: and an index of it; the files that the index lists are there.
@@ -113,14 +115,16 @@ TEST_CASE("a scene's files are found as Poser finds them, the missing ones with 
         "c:\\poser\\runtime\\textures\\acme\\skin.jpg",
         "c:\\poser\\runtime\\geometries\\acme\\body.obj",
         "missing",
+        "missing",
         "c:\\poser\\runtime\\libraries\\pose\\acme\\inj.pz2",
         "missing",
     };
     CHECK(found == expected);
-    CHECK(check.missingCount() == 3);
+    CHECK(check.missingCount() == 4);
     const std::vector<std::string> moved = {indexLines[2], indexLines[0], indexLines[1]};
     CHECK(check.files[0].checks[1].candidates == moved);
     CHECK(check.files[0].checks[7].candidates == std::vector<std::string>{indexLines[6]});
+    CHECK(check.files[0].checks[8].candidates == std::vector<std::string>{indexLines[7]});
     CHECK(check.files[1].checks[1].candidates.empty());
     CHECK_FALSE(
         checkScene(library.drives, "c:\\nowhere", library.index, library.index).poserFolderFound);
@@ -133,6 +137,7 @@ TEST_CASE("a mended copy names the candidates, byte for byte the same elsewhere"
                        "C:\\Backup\\Geometries\\Acme\\MOVED.OBJ");
     mendedText.replace(mendedText.find("\\\\NAS\\x\\tile.jpg"), 16,
                        ":Runtime:Textures:Tiles:tile.jpg");
+    mendedText.replace(mendedText.find(":Runtime:Acme:blend"), 19, "C:\\Elsewhere\\blend.pmd");
     for (const bool compressed : {false, true}) {
         CAPTURE(compressed);
         const std::string original = compressed ? gzipped(sceneText) : sceneText;
@@ -140,7 +145,7 @@ TEST_CASE("a mended copy names the candidates, byte for byte the same elsewhere"
         const SceneCheck check = checkScene(library.drives, "C:\\Poser", scene, library.index);
         const MendResult mend = mendScene(check);
         CHECK(mend.outcome == MendResult::Outcome::Mended);
-        CHECK(mend.mended == 2);
+        CHECK(mend.mended == 3);
         CHECK(contentOf(scene) == original);
         const SceneCheck mended =
             checkScene(library.drives, "C:\\Poser", mend.hostPath, library.index);
