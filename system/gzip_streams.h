@@ -9,7 +9,7 @@
 // whole. Several members one after the other read as one stream, as gzip itself reads them.
 class GzipInflater {
 public:
-    enum class Step { More, End, Damaged };
+    enum class Step { More, Damaged };
 
     GzipInflater();
     ~GzipInflater();
@@ -17,10 +17,10 @@ public:
     GzipInflater& operator=(const GzipInflater&) = delete;
 
     // Takes what it can of `input` (advancing it) and appends up to `room` bytes to `output`.
-    // End once the last member's checks held and `input` is used up (the caller says when no
-    // more follows); Damaged when the data is no gzip or its checks fail.
+    // Damaged when the data is no gzip or its checks fail.
     Step inflate(std::string_view& input, std::string& output, std::size_t room);
-    // Whether the stream ended where a member ended: a cut one is damaged.
+    // Whether the data so far ends where a member ends, its checks held: when no more input
+    // follows, anything else was cut short.
     bool atMemberEnd() const { return memberEnded; }
 
 private:

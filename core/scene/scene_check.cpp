@@ -35,15 +35,18 @@ std::size_t namesInCommon(const std::vector<std::string>& written, std::string_v
     return common;
 }
 
+// Best first: the most folder names in common with the written path, then index order.
 std::vector<std::string> ranked(const std::vector<std::string>& lines, std::string_view path) {
     const std::vector<std::string> written = loweredNames(path);
     std::vector<std::pair<std::size_t, const std::string*>> order;
+    order.reserve(lines.size());
     for (const std::string& line : lines) {
         order.emplace_back(namesInCommon(written, line), &line);
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<std::string> candidates;
+    candidates.reserve(order.size());
     for (const auto& entry : order) {
         candidates.push_back(*entry.second);
     }

@@ -134,7 +134,12 @@ std::string mendedCopyPath(const std::string& hostPath) {
     const std::string stem = hostPath.substr(0, dot) + "-mended";
     const std::string extension = hostPath.substr(dot);
     for (int n = 1; n <= mendedNamesTried; ++n) {
-        std::string path = stem + (n == 1 ? "" : "-" + std::to_string(n)) + extension;
+        std::string path = stem;
+        if (n > 1) {
+            path += '-';
+            path += std::to_string(n);
+        }
+        path += extension;
         if (pathKind(path) == PathKind::Missing) {
             return path;
         }
