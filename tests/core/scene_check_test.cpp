@@ -160,3 +160,16 @@ TEST_CASE("a mended copy names the candidates, byte for byte the same elsewhere"
         CHECK(contentOf(mend.hostPath) == contentOf(again.hostPath));
     }
 }
+
+TEST_CASE("a mended copy of a Windows-1252 file names the candidate in that code page") {
+    const Library library;
+    library.root.writeFile("Elsewhere/\u00E9t\u00E9.jpg", "");
+    const std::string index =
+        library.root.writeFile("oz-ansi", "C:\\Elsewhere\\\u00E9t\u00E9.jpg\r\n");
+    const std::string scene = library.scene("ansi.pz2", "{\r\ntextureMap :Acme:\xE9t\xE9.jpg\r\n}");
+    const SceneCheck check = checkScene(library.drives, "C:\\Poser", scene, index);
+    CHECK(check.files[0].file.ansi);
+    CHECK(check.files[0].checks[0].candidates.size() == 1);
+    const MendResult mend = mendScene(check);
+    CHECK(contentOf(mend.hostPath) == "{\r\ntextureMap C:\\Elsewhere\\\xE9t\xE9.jpg\r\n}");
+}

@@ -11,10 +11,14 @@
 
 #include "core/text/text_lines.h"
 #include "system/gzip_streams.h"
-#include "tests/core/scene_files.h"
 #include "tests/core/temporary_folder.h"
 
 namespace {
+
+// An example Poser file of tests/core/scenes, its path in UTF-8.
+std::string sceneFile(std::string_view name) {
+    return std::string(QUOBBIN_TEST_SCENES) + "/" + std::string(name);
+}
 
 // The references that references.tsv lists, file by file, as "line keyword path"; values that
 // name no file are left out, as the reader leaves them.
