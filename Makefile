@@ -4,9 +4,9 @@ BUILD := build
 DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-wayland unicode-data doctest-dev libgl-dev \
 	libxkbcommon-dev libxcb1-dev python3 python3-xlib xvfb xauth x11-utils xdotool xclip \
 	imagemagick fonts-liberation fonts-dejavu-core desktop-file-utils appstream systemd man-db \
-	dpkg-dev file python3-pyatspi at-spi2-core dbus
+	dpkg-dev file python3-pyatspi at-spi2-core dbus zlib1g-dev
 # The cross build for Windows, and Wine to run its tests.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev
 LINT_PACKAGES := clang-format-14 clang-tidy-14
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 # What `make bench` compares the program with, besides find and grep.
@@ -72,6 +72,7 @@ bench: build
 	$(BUILD)/quobbin-bench lookup
 	$(BUILD)/quobbin-bench results
 	$(BUILD)/quobbin-bench startup
+	$(BUILD)/quobbin-bench scene
 
 # The layout of every C++ file against .clang-format, then the checks of .clang-tidy over every
 # source file with the compile commands of the normal build; any finding fails.

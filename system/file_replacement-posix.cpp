@@ -14,6 +14,9 @@ bool isReplaceable(int folderFd, const std::string& name, FileReplacement::Over 
     if (fstatat(folderFd, name.c_str(), &info, 0) != 0) {
         return errno == ENOENT;  // missing, or a link to nothing
     }
+    if (over == FileReplacement::Over::NothingYet) {
+        return false;
+    }
     return S_ISREG(info.st_mode) ||
            (over == FileReplacement::Over::AnyFile && !S_ISDIR(info.st_mode));
 }

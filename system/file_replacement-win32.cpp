@@ -18,7 +18,7 @@ bool isReplaceable(const std::string& path, FileReplacement::Over over) {
     const DWORD notFile = over == FileReplacement::Over::AnyFile
                               ? FILE_ATTRIBUTE_DIRECTORY
                               : FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
-    return (attributes & notFile) == 0;
+    return over != FileReplacement::Over::NothingYet && (attributes & notFile) == 0;
 }
 
 }  // namespace

@@ -8,11 +8,15 @@ constexpr std::size_t chunkSize = std::size_t{256} * 1024;
 }  // namespace
 
 void FileReplacement::writeLine(std::string_view line) {
+    write(line);
+    write("\r\n");
+}
+
+void FileReplacement::write(std::string_view bytes) {
     if (writeFailed) {
         return;
     }
-    pending += line;
-    pending += "\r\n";
+    pending += bytes;
     if (pending.size() >= chunkSize) {
         flush();
     }

@@ -14,8 +14,8 @@ public:
     enum class Start { Started, Busy, Failed };
     enum class Writers { Any, OneAtATime };
     // Whether a FIFO or a device standing at the path is replaced too, or is left alone as not
-    // the program's; a folder never is.
-    enum class Over { AnyFile, RegularFileOnly };
+    // the program's; a folder never is. NothingYet writes a new file only, where nothing stands.
+    enum class Over { AnyFile, RegularFileOnly, NothingYet };
 
     FileReplacement() = default;
     FileReplacement(const FileReplacement&) = delete;
@@ -27,6 +27,8 @@ public:
     Start start(const std::string& hostPath, Writers writers, Over over);
 
     void writeLine(std::string_view line);
+    // Bytes as they are, no line end added.
+    void write(std::string_view bytes);
     // Whether a line could not be written: the replacement will fail.
     bool failed() const { return writeFailed; }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/lookup/index_search.h"
+
+// Many file names looked up in one pass over the index, each by the look-up's rule: letter case
+// ignored, a name with a "." compared with whole file names, one without with base names.
+class IndexNames {
+public:
+    // The number by which linesOf gives the name's lines; the same name gets the same number.
+    std::size_t add(std::string_view name);
+
+    IndexSearch search(const std::string& indexHostPath);
+
+    // The index's lines whose file name is the name, in index order, as the index holds them.
+    const std::vector<std::string>& linesOf(std::size_t name) const { return found[name]; }
+
+private:
+    void take(std::string_view line, std::string_view name,
+              const std::unordered_map<std::string, std::size_t>& names);
+
+    std::unordered_map<std::string, std::size_t> fullNames;
+    std::unordered_map<std::string, std::size_t> baseNames;
+    std::vector<std::vector<std::string>> found;
+    std::string lowered;  // the line's name, lower-cased, reused from line to line
+};

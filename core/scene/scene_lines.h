@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/scene/scene_stream.h"
+
+// A piece of a Poser file: a line and its line end (CR LF, LF, a lone CR, or none at the end),
+// or, of a line too long to be one of Poser's, a part of it. Every byte of the file lies in one
+// piece, in order, so a copy can be written from them.
+struct ScenePiece {
+    std::string_view text;
+    std::string_view end;
+    bool whole = true;  // a line of its own, no longer than maxLineLength
+};
+
+class SceneLines {
+public:
+    explicit SceneLines(SceneStream& stream) : stream(stream) {}
+
+    // The next piece, valid until the next call; false at the end or when the stream fails.
+    bool next(ScenePiece& piece);
+    // The number of the line that the last piece belongs to, from 1.
+    std::size_t lineNumber() const { return line; }
+
+private:
+    void fill();
+    void give(ScenePiece& piece, std::size_t textEnd, std::size_t endLength, bool lineEnds);
+
+    SceneStream& stream;
+    std::string buffer;
+    std::size_t start = 0;
+    bool streamEnded = false;
+    bool withinLine = false;  // a long line's part was given, its end not yet
+    std::size_t line = 0;
+};

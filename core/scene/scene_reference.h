@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A place where a Poser file names another file.
+struct SceneReference {
+    std::size_t line = 0;  // from 1
+    std::string keyword;
+    std::string path;  // as written, quotes removed, in UTF-8
+    // Where the path's bytes stand on the line, as the file holds them: what a mended copy
+    // replaces.
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+
+// The reference that a line holds: a keyword that names a file, then its value, the rest of the
+// line (a pair of double quotes around it removed) after the numbers that some keywords take
+// first. NO_MAP, GetStringRes(...) and an empty value name no file. The path is left in the
+// line's own bytes, and `line` at 0.
+std::optional<SceneReference> referenceOnLine(std::string_view line);
+
+// Keywords whose files are images, which Poser also looks for under Runtime:Textures.
+bool namesImage(std::string_view keyword);
+
+// Whether the file is one that Poser reads in, as text, and that can name files in turn:
+// `readScript` reads a pose whatever its name, otherwise its extension tells.
+bool namesPoserFile(const SceneReference& reference);
