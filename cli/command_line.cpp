@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/check_command_line.h"
 #include "cli/lookup_command_line.h"
 #include "cli/update_command_line.h"
 #include "system/file_status.h"
@@ -12,20 +13,27 @@
 namespace {
 
 const char usage[] =
-    "usage: quobbin [--update | --lookup NAME [--count] | --help | --version]\n"
+    "usage: quobbin [--update | --lookup NAME [--count] | --check FILE... [--fix] | --help |\n"
+    "               --version]\n"
     "Without options, opens the window of Poser Quobbin.\n"
     "  --update        rebuilds the index c:\\ol\\oz of the Poser folder, as Update does\n"
     "  --lookup NAME, --lookup=NAME\n"
     "                  prints every indexed path whose file name is NAME, one a line\n"
     "  --count         with --lookup: prints only the number of matches\n"
+    "  --check FILE... lists every file that the Poser files FILE... (scenes, figures,\n"
+    "                  poses, ...) name and that is missing, each with the indexed files\n"
+    "                  of its name, best first\n"
+    "  --fix           with --check: writes a copy of each FILE beside it, FILE-mended,\n"
+    "                  whose missing files name the best of those instead\n"
     "  -h, --help      prints this help\n"
     "  --version       prints the version\n"
     "The index holds the files named with a dot one to eight folders below the Poser\n"
     "folder, but no .rsr .pz3 .gif .txt .bvh .dxf, nor a .png thumbnail beside the\n"
     "library file of its name.\n"
-    "Exit status: 0 done or found; 1 no Poser folder or Wine prefix, or no match;\n"
-    "2 usage error; 3 the index was not written, or is missing or unreadable; 4 the\n"
-    "output could not be written; 128 + N stopped by signal N. See man quobbin.\n";
+    "Exit status: 0 done or found, or nothing missing; 1 no Poser folder or Wine prefix,\n"
+    "no match, or a file missing; 2 usage error; 3 the index was not written, or is\n"
+    "missing or unreadable, or a FILE cannot be read; 4 the output could not be\n"
+    "written; 128 + N stopped by signal N. See man quobbin.\n";
 
 const char tryHelp[] = "Try 'quobbin --help'.\n";
 
@@ -77,6 +85,10 @@ int runCommand(const CommandLine& commandLine) {
             return isNamedPrefixMissing()
                        ? tellPrefixMissing()
                        : lookUpFromCommandLine(commandLine.name, commandLine.countOnly);
+        case CommandLine::Command::Check:
+            return isNamedPrefixMissing()
+                       ? tellPrefixMissing()
+                       : checkFromCommandLine(commandLine.files, commandLine.fix);
         case CommandLine::Command::Window:
             break;
     }
@@ -95,7 +107,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     bool update = false;
     bool lookup = false;
     bool count = false;
+    bool check = false;
+    bool fix = false;
     std::string name;
+    std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h") {
@@ -108,6 +123,12 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             update = true;
         } else if (argument == "--count" && !count) {
             count = true;
+        } else if (argument == "--check" && !check) {
+            check = true;
+        } else if (argument == "--fix" && !fix) {
+            fix = true;
+        } else if (check && !argument.starts_with("--")) {
+            files.emplace_back(argument);
         } else if (isLookupOption(argument) && !lookup) {
             const std::string_view given = argument == "--lookup"
                                                ? std::string_view(++i < argc ? argv[i] : "")
@@ -121,17 +142,26 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             return misuse("unknown or repeated argument: " + std::string(argument));
         }
     }
-    if (update && lookup) {
-        return misuse("--update and --lookup go one at a time");
+    if (int(update) + int(lookup) + int(check) > 1) {
+        return misuse("--update, --lookup and --check go one at a time");
+    }
+    if (check && files.empty()) {
+        return misuse("--check needs the FILE to check");
+    }
+    if (fix && !check) {
+        return misuse("--fix goes with --check FILE");
     }
     if (count && !lookup) {
         return misuse("--count goes with --lookup NAME");
     }
     CommandLine line = asking(update   ? CommandLine::Command::Update
                               : lookup ? CommandLine::Command::Lookup
+                              : check  ? CommandLine::Command::Check
                                        : CommandLine::Command::Window);
     line.name = name;
     line.countOnly = count;
+    line.files = std::move(files);
+    line.fix = fix;
     return line;
 }
 

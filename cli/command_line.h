@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The exit statuses of the program run from a command line, as its manual page lists them.
 enum ExitStatus {
@@ -15,12 +16,14 @@ enum ExitStatus {
 
 // What the arguments ask for. Texts here and below are in UTF-8.
 struct CommandLine {
-    enum class Command { Window, Update, Lookup, Help, Version, Misuse };
+    enum class Command { Window, Update, Lookup, Check, Help, Version, Misuse };
 
     Command command = Command::Window;
-    std::string name;        // the name to look up
-    bool countOnly = false;  // print only the number of matches
-    std::string misuse;      // what is wrong with the arguments
+    std::string name;                // the name to look up
+    bool countOnly = false;          // print only the number of matches
+    std::vector<std::string> files;  // the Poser files to check
+    bool fix = false;                // write a mended copy of each
+    std::string misuse;              // what is wrong with the arguments
 };
 
 CommandLine readCommandLine(int argc, char* argv[]);

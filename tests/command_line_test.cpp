@@ -26,6 +26,7 @@ private slots:
     void updatesAsTheWindowDoes();
     void showsProgressOnATerminalOnly_data();
     void showsProgressOnATerminalOnly();
+    void checksAndMendsAScene();
 };
 
 void CommandLineTest::exitStatus_data() {
@@ -77,6 +78,11 @@ void CommandLineTest::exitStatus_data() {
     row("look-up: --lookup=NAME", {"--lookup=X.OBJ"}, 1, "", "^quobbin: X.OBJ does not exist",
         {"ol/oz"});
     row("count: none", {"--lookup", "x", "--count"}, 1, "0\n", "^$", {"ol/oz"});
+    row("--check without a FILE", {"--check"}, 2, "", misuse.arg("--check needs.*"));
+    row("--fix without --check", {"--fix"}, 2, "", misuse.arg("--fix goes.*"));
+    row("check: no Poser folder set", {"--check", "x.pz3"}, 1, "", "no Poser folder is set");
+    row("check: a file that is no scene", {"--check", "/dev/null"}, 3, "",
+        "^quobbin: /dev/null: .+\n$", library, poser);
     // Whatever was asked, output that cannot be written out is no success.
     const QString notWritten = "^quobbin: the output could not be written: %1[^\n]*\n$";
     row("help to a full disk", {"--help"}, 4, "", notWritten.arg("No space"), {}, {}, "full");
@@ -179,6 +185,32 @@ void CommandLineTest::showsProgressOnATerminalOnly() {
     QCOMPARE(program.readAllStandardError().isEmpty(), stop == 0);
     QCOMPARE(program.exitCode(), stop);  // ended by the signal: a shell sees 128 + its number
     QCOMPARE(prefix.readFile("ol/oz") == "C:\\Old\\x.obj\r\n", stop != 0);
+}
+
+// A scene whose figure moved within the library and whose texture is gone: the check lists both,
+// the figure with its new place; the mended copy names that place, and its own check lists only
+// the texture.
+void CommandLineTest::checksAndMendsAScene() {
+    TestPrefix prefix;
+    prefix.makeTree(QString(), library);
+    prefix.writeFile("ol/zz", poser);
+    QCOMPARE(runQuobbin({"--update"}).status, 0);
+    const QString scene = prefix.writeFile("studio.pz3",
+                                           "{\r\nfigureResFile :Runtime:Geometries:"
+                                           "Figure.obj\r\n"
+                                           "textureMap \"gone.jpg\"\r\n}\r\n");
+    const QuobbinRun check = runQuobbin({"--check", scene});
+    QCOMPARE(check.status, 1);
+    QCOMPARE(check.out, scene +
+                            ":2: figureResFile: :Runtime:Geometries:Figure.obj\n"
+                            "  (1) C:\\Poser\\Runtime\\Geo\\Figure.obj\n" +
+                            scene + ":3: textureMap: gone.jpg\n  (none)\n" +
+                            "2 references, 2 missing, 1 without a candidate\n");
+    const QString mended = prefix.driveC() + "/studio-mended.pz3";
+    QVERIFY(runQuobbin({"--check", scene, "--fix"}).out.endsWith("; 1 mended in " + mended + "\n"));
+    QCOMPARE(prefix.readFile("studio-mended.pz3"),
+             "{\r\nfigureResFile :Runtime:Geo:Figure.obj\r\ntextureMap \"gone.jpg\"\r\n}\r\n");
+    QCOMPARE(runQuobbin({"--check", mended}).out.count("\n  "), 1);
 }
 
 QTEST_MAIN(CommandLineTest)
