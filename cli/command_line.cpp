@@ -103,7 +103,7 @@ bool isLookupOption(std::string_view argument) {
 
 // As getopt_long does it: the argument after --lookup, or after its "=", is the name, whatever
 // it looks like; --help and --version answer at once.
-CommandLine readCommandLine(int argc, char* argv[]) {
+CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     bool update = false;
     bool lookup = false;
     bool count = false;
@@ -111,8 +111,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     bool fix = false;
     std::string name;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
             return asking(CommandLine::Command::Help);
         }
@@ -130,9 +130,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         } else if (check && !argument.starts_with("--")) {
             files.emplace_back(argument);
         } else if (isLookupOption(argument) && !lookup) {
-            const std::string_view given = argument == "--lookup"
-                                               ? std::string_view(++i < argc ? argv[i] : "")
-                                               : argument.substr(argument.find('=') + 1);
+            const std::string_view given =
+                argument == "--lookup"
+                    ? (++i < arguments.size() ? std::string_view(arguments[i]) : std::string_view())
+                    : argument.substr(argument.find('=') + 1);
             if (given.empty()) {
                 return misuse("--lookup needs the NAME to look up");
             }

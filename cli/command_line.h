@@ -26,7 +26,7 @@ struct CommandLine {
     std::string misuse;              // what is wrong with the arguments
 };
 
-CommandLine readCommandLine(int argc, char* argv[]);
+CommandLine readCommandLine(const std::vector<std::string>& arguments);
 
 // Does what the arguments ask for other than the window, and gives the exit status; an
 // Update stopped by a signal ends by that signal.

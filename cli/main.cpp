@@ -1,13 +1,15 @@
 #include "cli/command_line.h"
 #include "cli/no_display.h"
 #include "cli/window_program.h"
+#include "system/program_start.h"
 #include "system/standard_streams.h"
 
 int main(int argc, char* argv[]) {
     keepStandardStreamsTaken();
-    const CommandLine commandLine = readCommandLine(argc, argv);
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    const CommandLine commandLine = readCommandLine(arguments);
     if (commandLine.command != CommandLine::Command::Window) {
         return runCommandLine(commandLine);
     }
-    return isDisplayNamed() ? startWindowProgram(argv) : explainNoDisplay();
+    return isDisplayNamed() ? startWindowProgram(arguments) : explainNoDisplay();
 }

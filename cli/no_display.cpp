@@ -1,22 +1,12 @@
 #include "cli/no_display.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 constexpr int noDisplayStatus = 1;
 
-bool isSet(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
-}
-
 }  // namespace
-
-bool isDisplayNamed() {
-    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM");
-}
 
 int explainNoDisplay() {
     std::fputs(

@@ -3,9 +3,12 @@
 #include <io.h>
 #include <windows.h>
 
-// Nothing to do: files are opened as handles, which never take the standard streams' place, and
-// the C runtime keeps their numbers for them, a missing one failing every write.
-void keepStandardStreamsTaken() {}
+// Files are opened as handles, which never take the standard streams' place, and the C runtime
+// keeps their numbers for them, a missing one failing every write. A console is told that what
+// the program writes is UTF-8, as every text of the program is.
+void keepStandardStreamsTaken() {
+    SetConsoleOutputCP(CP_UTF8);
+}
 
 bool isTerminal(std::FILE* stream) {
     DWORD mode = 0;
