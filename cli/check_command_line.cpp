@@ -67,14 +67,8 @@ int checkFile(const Drives& drives, const std::string& poserDir, const std::stri
     if (scene.status != SceneRead::Read) {
         return complain(exitIndexFailed, file + ": " + describeSceneRead(scene.status));
     }
-    switch (check.index) {
-        case IndexSearch::NoIndex:
-            return complain(exitIndexFailed, "there is no index " + indexFilePath +
-                                                 " yet: make one with quobbin --update");
-        case IndexSearch::Unreadable:
-            return complain(exitIndexFailed, "the index " + indexFilePath + " cannot be read");
-        case IndexSearch::Searched:
-            break;
+    if (check.index != IndexSearch::Searched) {
+        return complainOfIndex(check.index);
     }
     Counts all;
     for (const CheckedFile& checked : check.files) {

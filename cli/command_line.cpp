@@ -8,6 +8,7 @@
 #include "cli/check_command_line.h"
 #include "cli/lookup_command_line.h"
 #include "cli/update_command_line.h"
+#include "core/drives/data_files.h"
 #include "system/file_status.h"
 
 namespace {
@@ -203,4 +204,12 @@ void printLine(std::FILE* stream, std::string_view text) {
 int complain(int status, std::string_view what) {
     printLine(stderr, "quobbin: " + std::string(what));
     return status;
+}
+
+int complainOfIndex(IndexSearch search) {
+    if (search == IndexSearch::NoIndex) {
+        return complain(exitIndexFailed, "there is no index " + indexFilePath +
+                                             " yet: make one with quobbin --update");
+    }
+    return complain(exitIndexFailed, "the index " + indexFilePath + " cannot be read");
 }

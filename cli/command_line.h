@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lookup/index_search.h"
+
 // The exit statuses of the program run from a command line, as its manual page lists them.
 enum ExitStatus {
     exitDone = 0,          // the index written; one or more matches
@@ -38,3 +40,5 @@ void writeOut(std::string_view bytes);
 void printLine(std::FILE* stream, std::string_view text);
 // "quobbin: " and what went wrong, on stderr; gives the exit status.
 int complain(int status, std::string_view what);
+// Says why the index could not be searched (no index yet, or unreadable); gives the exit status.
+int complainOfIndex(IndexSearch search);

@@ -1,7 +1,6 @@
 #include "cli/lookup_command_line.h"
 
 #include "cli/command_line.h"
-#include "core/drives/data_files.h"
 #include "core/lookup/file_lookup.h"
 
 namespace {
@@ -27,14 +26,8 @@ int lookUpFromCommandLine(const std::string& utf8Name, bool countOnly) {
         }
     });
     writeOut(printed);
-    switch (search) {
-        case IndexSearch::NoIndex:
-            return complain(exitIndexFailed, "there is no index " + indexFilePath +
-                                                 " yet: make one with quobbin --update");
-        case IndexSearch::Unreadable:
-            return complain(exitIndexFailed, "the index " + indexFilePath + " cannot be read");
-        case IndexSearch::Searched:
-            break;
+    if (search != IndexSearch::Searched) {
+        return complainOfIndex(search);
     }
     if (countOnly) {
         printLine(stdout, std::to_string(matches));

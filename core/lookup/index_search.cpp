@@ -3,9 +3,7 @@
 #include "core/lookup/index_lines.h"
 #include "core/text/text_lines.h"
 
-IndexSearch searchIndexFile(const std::string& hostPath, const FileNameMatch& wanted,
-                            const std::function<void(std::string_view line)>& onMatch) {
-    LineReader index;
+IndexSearch openIndexFile(LineReader& index, const std::string& hostPath) {
     switch (index.open(hostPath)) {
         case FileOpen::Missing:
             return IndexSearch::NoIndex;
@@ -13,6 +11,16 @@ IndexSearch searchIndexFile(const std::string& hostPath, const FileNameMatch& wa
             return IndexSearch::Unreadable;
         case FileOpen::Opened:
             break;
+    }
+    return IndexSearch::Searched;
+}
+
+IndexSearch searchIndexFile(const std::string& hostPath, const FileNameMatch& wanted,
+                            const std::function<void(std::string_view line)>& onMatch) {
+    LineReader index;
+    if (const IndexSearch opened = openIndexFile(index, hostPath);
+        opened != IndexSearch::Searched) {
+        return opened;
     }
     std::string_view lines;
     while (index.readLines(lines)) {

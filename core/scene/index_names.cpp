@@ -18,13 +18,9 @@ std::size_t IndexNames::add(std::string_view name) {
 
 IndexSearch IndexNames::search(const std::string& indexHostPath) {
     LineReader index;
-    switch (index.open(indexHostPath)) {
-        case FileOpen::Missing:
-            return IndexSearch::NoIndex;
-        case FileOpen::Unreadable:
-            return IndexSearch::Unreadable;
-        case FileOpen::Opened:
-            break;
+    if (const IndexSearch opened = openIndexFile(index, indexHostPath);
+        opened != IndexSearch::Searched) {
+        return opened;
     }
     for (std::string_view line; index.readLine(line);) {
         const std::string_view name = fileNamePart(line);
