@@ -102,7 +102,8 @@ test-threads: deps
 	cmake -S . -B $(THREAD_BUILD) -G Ninja -DQUOBBIN_THREAD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
 	cmake --build $(THREAD_BUILD) --target library_scan_test
-	cd $(THREAD_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^library_scan_test$$'
+	cd $(THREAD_BUILD) && TSAN_OPTIONS=halt_on_error=1:suppressions=$(CURDIR)/tests/sanitize/tsan.supp \
+	  ctest --output-on-failure -R '^library_scan_test$$'
 
 # Each libFuzzer target in fuzz/ for FUZZ_SECONDS, on a copy of its seed corpus in the build
 # folder; the inputs that fail are left in build-fuzz/findings/. Any failure fails the run, once
