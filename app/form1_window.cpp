@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 
 #include "app/floppy_icon.h"
@@ -15,6 +16,7 @@
 #include "platform/window_rules.h"
 #include "setup/form2.h"
 #include "setup/help_pages.h"
+#include "setup/scene_check_window.h"
 
 namespace {
 
@@ -49,6 +51,7 @@ QString qText(const std::string& text) {
 }  // namespace
 
 Form1Window::Form1Window() : form1(*this) {
+    setAcceptDrops(true);
     setWindowIcon(floppyIcon());
     setFixedWindow(this, 7320, 3795);
     setTextColour(this, Qt::white, Qt::black);
@@ -181,6 +184,27 @@ bool Form1Window::Form_Load() {
 
 std::array<QPushButton*, 5> Form1Window::numberButtons() const {
     return {Command9, Command6, Command10, Command11, Command12};
+}
+
+void Form1Window::checkScene(const QString& hostPath) {
+    auto* window = new SceneCheckWindow(form1, hostPath, this);
+    window->show();
+}
+
+void Form1Window::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); })) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1Window::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            checkScene(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {

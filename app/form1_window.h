@@ -60,8 +60,14 @@ public:
     void showHelp() override;
     void End() override;
 
+    // Opens a scene-check window for a Poser file (a host path).
+    void checkScene(const QString& hostPath);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A Poser file dropped onto the window is checked in a window of its own.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
