@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "app/form1_window.h"
 #include "app/unanswered_display.h"
@@ -6,7 +7,22 @@
 #include "platform/running_copy.h"
 #include "system/drive_roots.h"
 
-// The window, started by the program `quobbin` when it is given no options.
+namespace {
+
+// The Poser files given to check, as absolute paths: a running copy has a working folder of
+// its own.
+QStringList filesToCheck() {
+    QStringList files;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        files.append(QFileInfo(argument).absoluteFilePath());
+    }
+    return files;
+}
+
+}  // namespace
+
+// The window, started by the program `quobbin` when it is given no options, or only the Poser
+// files to check, each in a scene-check window of its own.
 int main(int argc, char* argv[]) {
     explainUnansweredDisplay();
     QApplication app(argc, argv);
@@ -15,13 +31,22 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1Window form;
     if (!form.Form_Load()) {
-        RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()));
-        return 0;  // the copy that runs comes forward
+        RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()), filesToCheck());
+        return 0;  // the copy that runs comes forward, and checks the files
     }
     RunningCopy runningCopy(form, QString::fromStdString(winePrefixFolder()));
+    QObject::connect(&runningCopy, &RunningCopy::filesToCheck, &form,
+                     [&form](const QStringList& files) {
+                         for (const QString& file : files) {
+                             form.checkScene(file);
+                         }
+                     });
     // A logout or a kill ends the program as the close box does.
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quit, &form, &QWidget::close);
     form.show();
+    for (const QString& file : filesToCheck()) {
+        form.checkScene(file);
+    }
     return QApplication::exec();
 }

@@ -14,9 +14,10 @@
 namespace {
 
 const char usage[] =
-    "usage: quobbin [--update | --lookup NAME [--count] | --check FILE... [--fix] | --help |\n"
-    "               --version]\n"
-    "Without options, opens the window of Poser Quobbin.\n"
+    "usage: quobbin [FILE... | --update | --lookup NAME [--count] | --check FILE... [--fix] |\n"
+    "               --help | --version]\n"
+    "Without options, opens the window of Poser Quobbin, and checks each Poser file FILE\n"
+    "in a window of its own.\n"
     "  --update        rebuilds the index c:\\ol\\oz of the Poser folder, as Update does\n"
     "  --lookup NAME, --lookup=NAME\n"
     "                  prints every indexed path whose file name is NAME, one a line\n"
@@ -128,8 +129,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             check = true;
         } else if (argument == "--fix" && !fix) {
             fix = true;
-        } else if (check && !argument.starts_with("--")) {
-            files.emplace_back(argument);
+        } else if (!argument.starts_with("-")) {
+            files.emplace_back(argument);  // with --check, or for the window to check
         } else if (isLookupOption(argument) && !lookup) {
             const std::string_view given =
                 argument == "--lookup"
@@ -149,6 +150,9 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     }
     if (check && files.empty()) {
         return misuse("--check needs the FILE to check");
+    }
+    if ((update || lookup) && !files.empty()) {
+        return misuse("unknown or repeated argument: " + files.front());
     }
     if (fix && !check) {
         return misuse("--fix goes with --check FILE");

@@ -13,8 +13,9 @@
 namespace {
 
 constexpr int answerWaitMs = 1000;
-// A request is one line, a prefix's path: more than this, or a caller that says nothing for this
-// long, is no later start of the program, and is hung up on rather than kept.
+// A request is a line for the prefix's path, a line for each file to check, then an empty line:
+// more than this, or a caller that says nothing for this long, is no later start of the
+// program, and is hung up on rather than kept.
 constexpr qint64 longestRequest = qint64{8} * 1024;
 constexpr int callerTimeMs = 3000;
 
@@ -63,21 +64,30 @@ void RunningCopy::answer() {
         connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
         QTimer::singleShot(callerTimeMs, caller, &QLocalSocket::abort);
         connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
-            if (!caller->canReadLine()) {
-                if (caller->bytesAvailable() >= longestRequest) {
+            const QByteArray request = caller->peek(longestRequest);
+            if (!request.contains("\n\n")) {
+                if (request.size() >= longestRequest) {
                     caller->abort();
                 }
-                return;
+                return;  // not all of it yet
             }
-            if (caller->readLine() == ownPrefix) {
+            QList<QByteArray> lines = request.left(request.indexOf("\n\n") + 1).split('\n');
+            if (lines.takeFirst() + '\n' == ownPrefix) {
                 bringForward(window);
+                QStringList files;
+                for (const QByteArray& file : lines) {
+                    if (!file.isEmpty()) {
+                        files.append(QString::fromUtf8(file));
+                    }
+                }
+                emit filesToCheck(files);
             }
             caller->disconnectFromServer();
         });
     }
 }
 
-void RunningCopy::askToComeForward(const QString& prefixFolder) {
+void RunningCopy::askToComeForward(const QString& prefixFolder, const QStringList& files) {
     const QString path = socketPath();
     if (path.isEmpty()) {
         return;
@@ -87,6 +97,10 @@ void RunningCopy::askToComeForward(const QString& prefixFolder) {
     if (!socket.waitForConnected(answerWaitMs)) {
         return;
     }
-    socket.write(requestFor(prefixFolder));
+    QByteArray request = requestFor(prefixFolder);
+    for (const QString& file : files) {
+        request += file.toUtf8() + '\n';
+    }
+    socket.write(request + '\n');
     socket.waitForBytesWritten(answerWaitMs);
 }

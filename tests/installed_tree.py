@@ -72,7 +72,7 @@ def check_names(prefix, app_id, version):
     entry = read_ini(os.path.join(prefix, "share/applications/%s.desktop" % app_id))
     keys = {key: entry["Desktop Entry"].get(key) for key in ("Name", "Exec", "Icon", "Categories")}
     keys["update"] = entry["Desktop Action update"].get("Exec")
-    check(keys == {"Name": "Poser Quobbin", "Exec": "quobbin", "Icon": app_id,
+    check(keys == {"Name": "Poser Quobbin", "Exec": "quobbin %F", "Icon": app_id,
                    "Categories": "Graphics;3DGraphics;Utility;", "update": "quobbin --update"},
           "desktop entry: %r" % keys)
     check(entry["Desktop Entry"].get("Comment"), "the desktop entry has no Comment")

@@ -95,8 +95,8 @@ class Session:
         return False
 
     # The program. Its error output stays in the test's output: a sanitizer's report goes there.
-    def start(self, **env):
-        process = subprocess.Popen([self.program], env=dict(self.env, **env),
+    def start(self, *args, **env):
+        process = subprocess.Popen([self.program, *args], env=dict(self.env, **env),
                                    stdout=subprocess.DEVNULL)
         self.processes.append(process)
         return process
@@ -109,9 +109,9 @@ class Session:
             if process.poll() is None:
                 found = self.xdotool("search", "--onlyvisible", "--pid", process.pid,
                                      check_rc=False)
-                for wid in map(int, found.split()):
-                    if owner(self, wid) is None:
-                        self.close_box(wid)
+                # Asked of every window first: closing the main window takes the others away.
+                for wid in [wid for wid in map(int, found.split()) if owner(self, wid) is None]:
+                    self.close_box(wid)
                 try:
                     process.wait(timeout=60)
                 except subprocess.TimeoutExpired:
