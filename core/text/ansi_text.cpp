@@ -4,6 +4,8 @@
 #include <array>
 #include <iterator>
 
+#include "core/text/letter_case.h"
+
 namespace {
 
 // The code points of bytes 0x80 to 0x9F; the others are Latin-1's.
@@ -11,36 +13,6 @@ constexpr std::array<char16_t, 32> high{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& text, char32_t code) {
-    if (code < 0x80) {
-        text += char(code);
-    } else if (code < 0x800) {
-        text += char(0xC0 | (code >> 6));
-        text += char(0x80 | (code & 0x3F));
-    } else {
-        text += char(0xE0 | (code >> 12));
-        text += char(0x80 | ((code >> 6) & 0x3F));
-        text += char(0x80 | (code & 0x3F));
-    }
-}
-
-// The code point at `at`, which is moved past it; 0xFFFFFFFF for a byte that starts none.
-char32_t nextCode(std::string_view utf8, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-    const unsigned char lead = byte(at);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (at + std::size_t(length) > utf8.size()) {
-        at = utf8.size();
-        return 0xFFFFFFFF;
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        code = (code << 6) | (byte(at + std::size_t(i)) & 0x3F);
-    }
-    at += std::size_t(length);
-    return code;
-}
 
 }  // namespace
 
@@ -58,7 +30,7 @@ std::optional<std::string> windows1252FromUtf8(std::string_view utf8) {
     std::string ansi;
     std::size_t at = 0;
     while (at < utf8.size()) {
-        const char32_t code = nextCode(utf8, at);
+        const char32_t code = nextCodePoint(utf8, at);
         const auto inHigh = std::find(high.begin(), high.end(), code);
         if (inHigh != high.end()) {
             ansi += char(0x80 + std::distance(high.begin(), inHigh));

@@ -17,8 +17,19 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// Decodes one code point at text[pos] and moves pos past it. Over-long forms, surrogates, code
-// points past U+10FFFF and cut sequences are invalid: each of their bytes decodes on its own.
+// The next code point, lower-cased, and pos moved past it; ASCII takes the fast path.
+char32_t nextLowered(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        ++pos;
+        return static_cast<unsigned char>(asciiLower(char(lead)));
+    }
+    const char32_t code = nextCodePoint(text, pos);
+    return code < invalidBase ? lowerCase(code) : code;
+}
+
+}  // namespace
+
 char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80) {
@@ -48,17 +59,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
     return code;
 }
 
-// The next code point, lower-cased, and pos moved past it; ASCII takes the fast path.
-char32_t nextLowered(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return static_cast<unsigned char>(asciiLower(char(lead)));
-    }
-    const char32_t code = nextCodePoint(text, pos);
-    return code < invalidBase ? lowerCase(code) : code;
-}
-
 void appendUtf8(std::string& text, char32_t code) {
     if (code < 0x80) {
         text += char(code);
@@ -76,8 +76,6 @@ void appendUtf8(std::string& text, char32_t code) {
         text += char(0x80 | (code & 0x3F));
     }
 }
-
-}  // namespace
 
 char32_t lowerCase(char32_t code) {
     if (code >= invalidBase) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,13 @@ bool isAscii(std::string_view bytes);
 
 // Strict UTF-8: no over-long forms, no surrogates, nothing past U+10FFFF, no cut sequences.
 bool isValidUtf8(std::string_view bytes);
+
+// Decodes the code point at text[pos] and moves pos past it. Over-long forms, surrogates, code
+// points past U+10FFFF and cut sequences are invalid: each of their bytes decodes on its own, to
+// a value above every code point.
+char32_t nextCodePoint(std::string_view text, std::size_t& pos);
+// The code point in UTF-8, appended to `text`.
+void appendUtf8(std::string& text, char32_t code);
 
 // The UTF-8 text lower-cased, appended to `text`; a byte that is no valid UTF-8 becomes U+FFFD.
 void appendLowerCaseUtf8(std::string& text, std::string_view utf8);
