@@ -56,10 +56,12 @@ build: configure
 deps:
 	$(call install,$(DEBIAN_PACKAGES))
 
-# What builds for Windows so far, cross-compiled with MinGW-w64; its tests run under Wine.
+# The Windows programs, cross-compiled with MinGW-w64; their tests run under Wine. The window
+# program's icon and help pictures come from the Linux build's drawer.
 WINDOWS_BUILD := build-windows
-build-windows: deps
+build-windows: configure
 	$(call install,$(WINDOWS_PACKAGES))
+	cmake --build $(BUILD) --target quobbin-help-bitmaps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD)
 

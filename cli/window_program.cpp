@@ -23,8 +23,7 @@ std::string utf8Of(const std::filesystem::path& path) {
 std::filesystem::path windowProgram() {
     std::error_code error;
     const std::filesystem::path own = pathOf(programPath());
-    // "quobbin-window", or "quobbin-window.exe" on Windows, as this program is named.
-    const std::filesystem::path name = pathOf("quobbin-window" + utf8Of(own.extension()));
+    const std::filesystem::path name = pathOf(QUOBBIN_WINDOW_PROGRAM);
     const std::filesystem::path beside = own.parent_path() / name;
     return std::filesystem::exists(beside, error)
                ? beside

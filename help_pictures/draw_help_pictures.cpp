@@ -1,12 +1,15 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <cstdio>
 #include <utility>
 
+#include "app/floppy_icon.h"
 #include "help_pictures/help_pictures.h"
+#include "help_pictures/icon_file.h"
 #include "setup/help_picture_texts.h"
 
 namespace {
@@ -24,6 +27,15 @@ bool save(const QPixmap& drawn, const QString& folder, const HelpPictureTexts& p
     return image.save(fileName(folder, picture, QStringLiteral(".png"))) &&
            image.convertToFormat(QImage::Format_RGB888)
                .save(fileName(folder, picture, QStringLiteral(".bmp")));
+}
+
+// The program's icon for a Windows program's resources: the sizes a window and its task bar
+// button show at 96 dots per inch and at twice that.
+bool saveIcon(const QString& folder) {
+    QFile icon(folder + QStringLiteral("/floppy.ico"));
+    const QByteArray bytes =
+        iconFile({drawFloppyDisk(16), drawFloppyDisk(32), drawFloppyDisk(48), drawFloppyDisk(64)});
+    return icon.open(QIODevice::WriteOnly) && icon.write(bytes) == bytes.size() && icon.flush();
 }
 
 }  // namespace
@@ -56,6 +68,10 @@ int main(int argc, char* argv[]) {
                          qPrintable(folder));
             return 1;
         }
+    }
+    if (ratio == 1 && !saveIcon(folder)) {
+        std::fprintf(stderr, "quobbin-help-pictures: cannot write into %s\n", qPrintable(folder));
+        return 1;
     }
     return 0;
 }

@@ -1,0 +1,95 @@
+#include "windows/help_page_windows.h"
+
+#include <commctrl.h>
+
+#include "windows/form1_window.h"
+
+namespace {
+
+constexpr COLORREF nextButtonFace = RGB(255, 255, 0);
+
+class Form4Window final : public HelpPageWindow {
+public:
+    explicit Form4Window(Form1Window& main) : HelpPageWindow(main, 7530, 7260, L"PAGE1") {
+        drawWith(form4.Caption, hwnd, Shows::Caption);
+        Label1 = addControl(WC_STATICW, SS_NOPREFIX, 0, {3600, 120, 1695, 495},
+                            {L"MS Sans Serif", 1800, true});
+        colourText(Label1, GetSysColor(COLOR_WINDOWTEXT));
+        drawWith(form4.Label1, Label1, Shows::Text);
+        drawWith(form4.Command2, addNextButton(idNext, 6120), Shows::Text);
+    }
+
+private:
+    void Next_Click() override { form4.Command2_Click(); }
+
+    Form4 form4{*this};
+    HWND Label1;
+};
+
+class Form5Window final : public HelpPageWindow {
+public:
+    explicit Form5Window(Form1Window& main) : HelpPageWindow(main, 7140, 8820, L"PAGE2") {
+        drawWith(form5.Caption, hwnd, Shows::Caption);
+        drawWith(form5.Command1, addNextButton(idNext, 5760), Shows::Text);
+    }
+
+private:
+    void Next_Click() override { form5.Command1_Click(); }
+
+    Form5 form5{*this};
+};
+
+class Form6Window final : public HelpPageWindow {
+public:
+    explicit Form6Window(Form1Window& main) : HelpPageWindow(main, 7500, 7425, L"PAGE3") {
+        drawWith(form6.Caption, hwnd, Shows::Caption);
+    }
+
+private:
+    Form6 form6;
+};
+
+}  // namespace
+
+HelpPageWindow::HelpPageWindow(Form1Window& main, int clientWidthTwips, int clientHeightTwips,
+                               const wchar_t* picture)
+    : main(main) {
+    create(L"QuobbinWindow", Border::Dialog, main.handle(), clientWidthTwips, clientHeightTwips,
+           GetSysColor(COLOR_BTNFACE));
+    setPicture(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+HWND HelpPageWindow::addNextButton(int id, int leftTwips) {
+    const HWND next =
+        addControl(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, id, {leftTwips, 120, 1215, 495});
+    colourFace(next, nextButtonFace);
+    return next;
+}
+
+void HelpPageWindow::showPage(int page) {
+    main.showHelpPage(page);
+}
+
+LRESULT HelpPageWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == idNext) {
+        Next_Click();
+        return 0;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        Hide();  // Escape
+        return 0;
+    }
+    return Window::onMessage(message, wParam, lParam);
+}
+
+std::unique_ptr<HelpPageWindow> makeHelpPage(int page, Form1Window& main) {
+    switch (page) {
+        case 1:
+            return std::make_unique<Form4Window>(main);
+        case 2:
+            return std::make_unique<Form5Window>(main);
+        default:
+            return std::make_unique<Form6Window>(main);
+    }
+}

@@ -1,0 +1,79 @@
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include "system/program_start.h"
+#include "system/wide_text.h"
+#include "windows/form1_window.h"
+#include "windows/message_loop.h"
+
+namespace {
+
+// The Poser files given to check (Explorer's "Open with", a file dropped on the program), as
+// full paths: a running copy has a working folder of its own.
+std::vector<std::string> filesToCheck() {
+    const std::vector<std::string> arguments = programArguments(0, nullptr);
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::wstring given = wideText(arguments[i]);
+        std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
+        full.resize(GetFullPathNameW(given.c_str(), DWORD(full.size()), full.data(), nullptr));
+        files.push_back(utf8Text(full.empty() ? given : full));
+    }
+    return files;
+}
+
+// The main window of the copy that runs, not this copy's own, not yet shown.
+HWND runningMainWindow() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, Window::mainClass, nullptr)) != nullptr) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != GetCurrentProcessId()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// The copy that runs comes forward, and checks the files, each ended by a nul.
+void handOver(const std::vector<std::string>& files) {
+    const HWND running = runningMainWindow();
+    if (running == nullptr) {
+        return;
+    }
+    if (IsIconic(running)) {
+        ShowWindow(running, SW_RESTORE);
+    }
+    SetForegroundWindow(running);
+    std::wstring joined;
+    for (const std::string& file : files) {
+        joined += wideText(file);
+        joined += L'\0';
+    }
+    if (!joined.empty()) {
+        COPYDATASTRUCT sent{filesToCheckMark, DWORD(joined.size() * sizeof(wchar_t)),
+                            joined.data()};
+        SendMessageTimeoutW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&sent),
+                            SMTO_ABORTIFHUNG, 10000, nullptr);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Window::registerClasses(instance);
+    const std::vector<std::string> files = filesToCheck();
+    Form1Window form;
+    if (!form.Form_Load()) {
+        handOver(files);
+        return 0;
+    }
+    form.show();
+    for (const std::string& file : files) {
+        form.checkScene(file);
+    }
+    return runMessageLoop(form);
+}
