@@ -96,11 +96,12 @@ Form1Window::~Form1Window() = default;
 
 void Form1Window::createControls() {
     constexpr DWORD button = BS_PUSHBUTTON | WS_TABSTOP;
+    // Made first: a screen reader names the box after the label just before it.
+    Label2 = addControl(WC_STATICW, SS_NOPREFIX, 0, {3960, 480, 2055, 255});
+    colourText(Label2, RGB(0, 255, 255));
     Text2 = addControl(WC_EDITW, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, idText2,
                        {120, 360, 3735, 375});
     SetWindowSubclass(Text2, clickTextBox, 0, reinterpret_cast<DWORD_PTR>(&text2Pressed));
-    Label2 = addControl(WC_STATICW, SS_NOPREFIX, 0, {3960, 480, 2055, 255});
-    colourText(Label2, RGB(0, 255, 255));
     Text1 = addControl(WC_EDITW,
                        WS_BORDER | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
                            ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_TABSTOP,
