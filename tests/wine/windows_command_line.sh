@@ -1,7 +1,8 @@
 #!/bin/sh
 # quobbin.exe under Wine as a user runs it from a console: --update writes byte for byte the
 # index that the Linux program writes of the same library (both see Wine's drive c:), and
-# --lookup and --check answer with the Linux program's texts and exit statuses.
+# --lookup and --check answer with the Linux program's texts and exit statuses. The settings file
+# and index lines of an earlier release, in the ANSI code page, are read in it.
 # usage: windows_command_line.sh PREFIX QUOBBIN.EXE LINUX_QUOBBIN
 prefix=$1 windows=$2 linux=$3
 [ -x "$linux" ] || { echo "no Linux program at $linux: build it first"; exit 77; }
@@ -10,9 +11,11 @@ library="$c/Poser Test/Runtime"
 fail() { echo "FAILED: $*"; exit 1; }
 scratch=$(mktemp)
 trap 'rm -f "$scratch"' EXIT
+wine() {
+    WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" /usr/lib/wine/wine64 "$@"
+}
 windows() {  # its output without the CR that a console program writes before each LF
-    WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-        /usr/lib/wine/wine64 "$windows" "$@" >"$scratch"
+    wine "$windows" "$@" >"$scratch"
     code=$?
     tr -d '\r' <"$scratch"
     return $code
@@ -44,4 +47,11 @@ expect 1 '' windows --lookup none.obj
 expect 1 'C:\scene.pz3:2: figureResFile: :Runtime:Geometries:Figure.obj
   (1) C:\Poser Test\Runtime\Geometries\Ünï\Figure.obj
 1 references, 1 missing, 0 without a candidate' windows --check 'C:\scene.pz3'
-rm -rf "$c/ol" "$c/Poser Test" "$c/scene.pz3"
+
+# An earlier release's settings file and index lines, in the ANSI code page (1252 here)
+mv "$c/Poser Test" "$c/Poser Tést" && printf 'C:\\Poser T\351st\r\n' >"$c/ol/zz"
+windows --update >/dev/null || fail "--update with an ANSI settings file"
+printf 'C:\\Caf\351\\Figure.obj\r\n' >>"$c/ol/oz"
+expect 0 'c:\poser tést\runtime\geometries\ünï\figure.obj
+c:\café\figure.obj' windows --lookup figure.obj
+rm -rf "$c/ol" "$c/Poser Tést" "$c/scene.pz3"
