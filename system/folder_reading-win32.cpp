@@ -42,10 +42,11 @@ std::string joined(const std::string& folder, std::string_view name) {
 
 bool isLink(const WIN32_FIND_DATAW& found) {
     // The reparse tag is only there for a reparse point; other tags (a cloud file, a
-    // deduplicated one) mark files and folders that are what they say.
+    // deduplicated one) mark files and folders that are what they say. Wine shows the host's
+    // symbolic link to a folder as a reparse point without a tag, which Windows never gives.
     return (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
            (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK ||
-            found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+            found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT || found.dwReserved0 == 0);
 }
 
 void handOn(const std::string& hostPath, const WIN32_FIND_DATAW& found,

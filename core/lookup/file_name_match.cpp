@@ -5,6 +5,7 @@
 #include "core/lookup/index_lines.h"
 #include "core/text/letter_case.h"
 #include "core/text/text_lines.h"
+#include "system/ansi_code_page.h"
 
 namespace {
 
@@ -95,11 +96,26 @@ std::size_t FileNameMatch::findFrom(
         }
     }
     std::size_t next = 0;
-    const std::string_view line = lineHolding(lines, at, next);
-    if (matches(line)) {
-        onMatch(line);
-    }
+    handOnIfMatching(lineHolding(lines, at, next), onMatch);
     return next;
+}
+
+// An index that an earlier release wrote in the ANSI code page is read in it line by line: a
+// line of ASCII alone, most of any index, reads the same in both, so only a line that is no
+// UTF-8 is converted. A name in ASCII stands in such a line as those very bytes, so the
+// candidates pass over none that could match.
+void FileNameMatch::handOnIfMatching(
+    std::string_view line, const std::function<void(std::string_view line)>& onMatch) const {
+    if (isValidUtf8(line)) {
+        if (matches(line)) {
+            onMatch(line);
+        }
+        return;
+    }
+    const std::string converted = utf8FromAnsiCodePage(line);
+    if (isValidUtf8(converted) && matches(converted)) {
+        onMatch(converted);
+    }
 }
 
 bool FileNameMatch::standsAt(std::string_view lines, std::size_t at) const {

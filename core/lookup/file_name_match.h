@@ -26,14 +26,17 @@ public:
     // part of the line is read.
     bool matches(std::string_view indexLine) const;
 
-    // Hands on, in order, each line of `lines` (as LineReader::readLines gives them) whose file
-    // name, lower-cased, equals the wanted name. Only lines that may match are taken out.
+    // Hands on, in order and in UTF-8, each line of `lines` (as LineReader::readLines gives
+    // them) whose file name, lower-cased, equals the wanted name; a line that is no UTF-8 is
+    // read in the system's ANSI code page first. Only lines that may match are taken out.
     void findIn(std::string_view lines,
                 const std::function<void(std::string_view line)>& onMatch) const;
 
 private:
     // Whether the wanted ASCII name stands at `at` as the file name (or base name) of its line.
     bool standsAt(std::string_view lines, std::size_t at) const;
+    void handOnIfMatching(std::string_view line,
+                          const std::function<void(std::string_view line)>& onMatch) const;
     std::size_t findFrom(std::string_view lines, std::size_t at,
                          const std::function<void(std::string_view line)>& onMatch) const;
 

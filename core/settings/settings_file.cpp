@@ -1,7 +1,9 @@
 #include "core/settings/settings_file.h"
 
 #include "core/drives/data_files.h"
+#include "core/text/letter_case.h"
 #include "core/text/text_lines.h"
+#include "system/ansi_code_page.h"
 #include "system/file_replacement.h"
 #include "system/readable_file.h"
 
@@ -20,7 +22,12 @@ std::optional<std::string> SettingsFile::readFirstLine() const {
     if (hostPath.empty()) {
         return std::nullopt;
     }
-    return ::readFirstLine(hostPath);
+    std::optional<std::string> line = ::readFirstLine(hostPath);
+    // Earlier releases wrote the folder in the ANSI code page; this one writes UTF-8.
+    if (line && !isValidUtf8(*line)) {
+        line = utf8FromAnsiCodePage(*line);
+    }
+    return line;
 }
 
 bool SettingsFile::write(std::string_view folder) const {

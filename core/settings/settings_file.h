@@ -19,8 +19,9 @@ public:
     // length; empty when it cannot be opened or is no regular file.
     std::optional<std::uint64_t> ensureAndMeasure() const;
 
-    // The first line, without its line end; empty when the file cannot be read or its first
-    // line is too long to be a folder.
+    // The first line in UTF-8, without its line end; empty when the file cannot be read or its
+    // first line is too long to be a folder. A line that is no UTF-8 is read in the system's
+    // ANSI code page (system/ansi_code_page.h), as earlier releases wrote it.
     std::optional<std::string> readFirstLine() const;
 
     // Replaces the content with the folder and a line end, all or nothing: a crash in the

@@ -66,3 +66,21 @@ TEST_CASE("the search through the index finds what one line after the other find
         }
     }
 }
+
+// An earlier release's index lines, in the ANSI code page: 1252 under Wine; UTF-8 itself on
+// Linux, where a line that is no UTF-8 is no path.
+TEST_CASE("an index line that is no UTF-8 is read in the ANSI code page") {
+    const TemporaryFolder folder;
+    const std::string index =
+        folder.writeFile("oz", "C:\\Caf\xE9\\key.obj\r\nC:\\A\\k\xE9y.obj\r\n");
+    std::vector<std::string> found;
+    for (const std::string wanted : {"key.obj", "k\u00E9y"}) {
+        searchIndexFile(index, FileNameMatch(wanted, compareModeFor(wanted)),
+                        [&](std::string_view line) { found.emplace_back(line); });
+    }
+#ifdef _WIN32
+    CHECK(found == std::vector<std::string>{"C:\\Caf\u00E9\\key.obj", "C:\\A\\k\u00E9y.obj"});
+#else
+    CHECK(found.empty());
+#endif
+}

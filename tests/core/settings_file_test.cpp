@@ -20,6 +20,13 @@ TEST_CASE("the settings file holds a folder when it is longer than 5 bytes") {
         {"first line only, LF-only line end", "C:\\Poser 5 \nC:\\Other\n", "C:\\Poser 5 "},
         {"short first line, long file", "x\r\nmore than five", "x"},
         {"a first line past the longest line: no folder", std::string(3 << 20, 'p'), std::nullopt},
+        {"UTF-8", "C:\\Poser \u00E9\r\n", "C:\\Poser \u00E9"},
+#ifdef _WIN32
+        {"no UTF-8: the ANSI code page, 1252 under Wine", "C:\\Poser \xE9\r\n", "C:\\Poser \u00E9"},
+#else
+        {"no UTF-8: as it stands, the code page being UTF-8", "C:\\Poser \xE9\r\n",
+         "C:\\Poser \xE9"},
+#endif
     };
     const TemporaryFolder folder;
     for (const Row& row : rows) {
