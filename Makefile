@@ -5,8 +5,8 @@ DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-wayland unicode-data d
 	libxkbcommon-dev libxcb1-dev python3 python3-xlib xvfb xauth x11-utils xdotool xclip \
 	imagemagick fonts-liberation fonts-dejavu-core desktop-file-utils appstream systemd man-db \
 	dpkg-dev file python3-pyatspi at-spi2-core dbus zlib1g-dev
-# The cross build for Windows, and Wine to run its tests.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev
+# The cross build for Windows, Wine to run its tests, and NSIS for its installer.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine64 libz-mingw-w64-dev nsis
 LINT_PACKAGES := clang-format-14 clang-tidy-14
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 # What `make bench` compares the program with, besides find and grep.
@@ -25,7 +25,7 @@ define install
 endef
 
 .PHONY: run test deps configure build build-windows package lint test-sanitize test-threads fuzz
-.PHONY: bench
+.PHONY: bench windows
 
 # Only what the program needs, not every test, fuzz target and benchmark: a first start builds
 # half as much.
@@ -64,6 +64,11 @@ build-windows: configure
 	cmake --build $(BUILD) --target quobbin-help-bitmaps
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja --toolchain cmake/mingw-w64.cmake
 	cmake --build $(WINDOWS_BUILD)
+
+# The Windows installer and portable zip: build-windows/Quobbin-<release>-setup.exe and
+# build-windows/Quobbin-<release>-portable.zip.
+windows: build-windows
+	cmake --build $(WINDOWS_BUILD) --target windows-packages
 
 # Every benchmark once, each printing a summary line last. Cold figures need root, to empty
 # the page cache.
