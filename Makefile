@@ -72,14 +72,16 @@ windows: build-windows
 
 # Every benchmark once, each printing a summary line last. Cold figures need root, to empty
 # the page cache.
-bench: build
+bench: build build-windows
 	$(call install,$(BENCH_PACKAGES))
+	test -d $(WINDOWS_BUILD)/wine-prefix/drive_c || sh tests/wine/make_prefix.sh $(WINDOWS_BUILD)/wine-prefix
 	$(BUILD)/quobbin-bench scan
 	$(BUILD)/quobbin-bench folders
 	$(BUILD)/quobbin-bench lookup
 	$(BUILD)/quobbin-bench results
 	$(BUILD)/quobbin-bench startup
 	$(BUILD)/quobbin-bench scene
+	$(BUILD)/quobbin-bench wine
 
 # The layout of every C++ file against .clang-format, then the checks of .clang-tidy over every
 # source file with the compile commands of the normal build; any finding fails.

@@ -1,9 +1,9 @@
 #!/bin/sh
-# quobbin.exe under Wine as a user runs it from a console: --update writes byte for byte the
+# quobbin-cli.exe under Wine as a user runs it from a console: --update writes byte for byte the
 # index that the Linux program writes of the same library (both see Wine's drive c:), and
 # --lookup and --check answer with the Linux program's texts and exit statuses; hidden and system
 # files, which Windows alone has, are left out.
-# usage: windows_command_line.sh PREFIX QUOBBIN.EXE LINUX_QUOBBIN
+# usage: windows_command_line.sh PREFIX QUOBBIN-CLI.EXE LINUX_QUOBBIN
 prefix=$1 windows=$2 linux=$3
 [ -x "$linux" ] || { echo "no Linux program at $linux: build it first"; exit 77; }
 c=$prefix/drive_c
