@@ -5,14 +5,14 @@
 #include "system/program_start.h"
 #include "system/wide_text.h"
 #include "windows/form1_window.h"
+#include "windows/message_box.h"
 #include "windows/message_loop.h"
 
 namespace {
 
 // The Poser files given to check (Explorer's "Open with", a file dropped on the program), as
 // full paths: a running copy has a working folder of its own.
-std::vector<std::string> filesToCheck() {
-    const std::vector<std::string> arguments = programArguments(0, nullptr);
+std::vector<std::string> filesToCheck(const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::wstring given = wideText(arguments[i]);
@@ -59,13 +59,31 @@ void handOver(const std::vector<std::string>& files) {
     }
 }
 
+// A console does not wait for a window program, nor show what it prints: the options belong to
+// the console twin beside it.
+int pointToCommandLine() {
+    std::wstring twin(MAX_PATH, L'\0');
+    twin.resize(GetModuleFileNameW(nullptr, twin.data(), DWORD(twin.size())));
+    twin.replace(twin.find_last_of(L'\\') + 1, std::wstring::npos, L"quobbin-cli.exe");
+    showMessageBox(
+        nullptr,
+        "Quobbin.exe is the window. Its command line is quobbin-cli.exe, beside it:\r\n" +
+            utf8Text(twin) + " --help",
+        MsgBoxButtons::OkOnly);
+    return 2;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Window::registerClasses(instance);
-    const std::vector<std::string> files = filesToCheck();
+    const std::vector<std::string> arguments = programArguments(0, nullptr);
+    if (arguments.size() > 1 && arguments[1].starts_with("--")) {
+        return pointToCommandLine();
+    }
+    const std::vector<std::string> files = filesToCheck(arguments);
     Form1Window form;
     if (!form.Form_Load()) {
         handOver(files);
