@@ -97,7 +97,7 @@ Form1Window::~Form1Window() = default;
 void Form1Window::createControls() {
     constexpr DWORD button = BS_PUSHBUTTON | WS_TABSTOP;
     // Made first: a screen reader names the box after the label just before it.
-    Label2 = addControl(WC_STATICW, SS_NOPREFIX, 0, {3960, 480, 2055, 255});
+    Label2 = addControl(WC_STATICW, label, 0, {3960, 480, 2055, 255});
     colourText(Label2, RGB(0, 255, 255));
     Text2 = addControl(WC_EDITW, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, idText2,
                        {120, 360, 3735, 375});
@@ -120,10 +120,9 @@ void Form1Window::createControls() {
     Check1 =
         addControl(WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP, idCheck1, {5280, 2925, 1095, 255});
     colourText(Check1, RGB(255, 255, 0));
-    Label3 =
-        addControl(WC_STATICW, SS_NOPREFIX, 0, {100, 3000, 3975, 735}, {L"Tahoma", 2625, true});
+    Label3 = addControl(WC_STATICW, label, 0, {100, 3000, 3975, 735}, {L"Tahoma", 2625, true});
     colourText(Label3, RGB(0, 0, 255));
-    Label1 = addControl(WC_STATICW, SS_NOPREFIX, 0, {140, 3620, 4935, 255}, {L"Tahoma", 675});
+    Label1 = addControl(WC_STATICW, label, 0, {140, 3620, 4935, 255}, {L"Tahoma", 675});
     colourText(Label1, RGB(255, 255, 255));
 }
 

@@ -95,8 +95,7 @@ private:
 Form2Window::Form2Window(Form1& form1, HWND owner) : form2(form1, *this) {
     create(L"QuobbinWindow", Border::Dialog, owner, 4950, 3090, GetSysColor(COLOR_BTNFACE));
     drawWith(form2.Caption, hwnd, Shows::Caption);
-    Label1 = addControl(WC_STATICW, SS_NOPREFIX, 0, {120, 120, 4455, 375},
-                        {L"MS Sans Serif", 975, true});
+    Label1 = addControl(WC_STATICW, label, 0, {120, 120, 4455, 375}, {L"MS Sans Serif", 975, true});
     drawWith(form2.Label1, Label1, Shows::Text);
     // A drop-down list's height is that of its open list; its box takes the font's.
     Drive1 = addControl(WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, idDrive1,

@@ -12,7 +12,7 @@ class Form4Window final : public HelpPageWindow {
 public:
     explicit Form4Window(Form1Window& main) : HelpPageWindow(main, 7530, 7260, L"PAGE1") {
         drawWith(form4.Caption, hwnd, Shows::Caption);
-        Label1 = addControl(WC_STATICW, SS_NOPREFIX, 0, {3600, 120, 1695, 495},
+        Label1 = addControl(WC_STATICW, label, 0, {3600, 120, 1695, 495},
                             {L"MS Sans Serif", 1800, true});
         colourText(Label1, GetSysColor(COLOR_WINDOWTEXT));
         drawWith(form4.Label1, Label1, Shows::Text);

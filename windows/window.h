@@ -27,6 +27,10 @@ struct TwipsRect {
     int left, top, width, height;
 };
 
+// A label of one line: its text is cut at its edge rather than broken onto a line that does not
+// show, as fonts measure a little wider at some resolutions.
+constexpr DWORD label = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+
 // How a control shows a `Control`'s state: a window's caption only takes the text; a check box
 // also its tick.
 enum class Shows { Caption, Text, CheckBox, MultiLineText };

@@ -92,6 +92,7 @@ def test(session):
 
     check_scene_in_running_copy(session, main)
     closed_mid_scan(session, main, index)
+    at_144_dots_per_inch(session)
 
 
 def check_scene_in_running_copy(session, main):
@@ -121,6 +122,35 @@ def closed_mid_scan(session, main, index):
              60)
     check(read(session, "ol/oz") == index, "closing mid-scan changed the index")
     check(not os.path.exists(session.host_path("ol/oz.new")), "a temporary index was left")
+
+
+def wine(session, *command):
+    subprocess.run([WINE, *command], env=session.env, check=True, capture_output=True)
+
+
+def end_wine_session(session):
+    """The next program starts a new Wine session, which reads the settings afresh."""
+    subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=session.env)
+    subprocess.run(["/usr/lib/wine/wineserver", "-w"], env=session.env)
+
+
+def at_144_dots_per_inch(session):
+    """The window laid out at the screen's resolution: 7320 x 3795 twips are 732 x 380 pixels."""
+    desktop = r"HKCU\Control Panel\Desktop"
+    wine(session, "reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "144", "/f")
+    try:
+        end_wine_session(session)
+        session.start()
+        main = session.window(MAIN_WINDOW, timeout=60)
+        size = session.xdotool("getwindowgeometry", main).split("Geometry: ")[1].split()[0]
+        save_screenshot(session, "windows_main_window_144dpi", main)
+        check(size == "732x380", "the window is %s at 144 dots per inch" % size)
+        session.close_box(main)
+        wait_for(lambda: all(p.poll() is not None for p in session.processes),
+                 "the program to end")
+    finally:
+        wine(session, "reg", "delete", desktop, "/v", "LogPixels", "/f")
+        end_wine_session(session)
 
 
 def main():
