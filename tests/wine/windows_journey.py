@@ -111,7 +111,8 @@ def check_scene_in_running_copy(session, main):
 
 
 def closed_mid_scan(session, main, index):
-    """A library big enough that the scan still runs when the close box is pressed."""
+    """A library big enough that the scan still runs when the close box is pressed: the old
+    index stays, and no temporary one."""
     for folder in range(200):
         for file in range(100):
             write(session, "Poser Test/Runtime/Big/%d/Prop %d.pp2" % (folder, file))
