@@ -46,8 +46,11 @@ LRESULT CALLBACK clickTextBox(HWND box, UINT message, WPARAM wParam, LPARAM lPar
         GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
     bool& isPressed = *reinterpret_cast<bool*>(pressed);
     switch (message) {
-        case WM_GETDLGCODE:
-            return DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        case WM_GETDLGCODE:  // Enter is the box's, not a press of a button; Tab moves on
+            if (lParam != 0 && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                return DefSubclassProc(box, message, wParam, lParam) | DLGC_WANTMESSAGE;
+            }
+            break;
         case WM_KEYDOWN:
             if ((wParam == VK_RETURN || wParam == VK_SPACE) && plainKey) {
                 click();
@@ -158,42 +161,27 @@ bool Form1Window::Form_Load() {
 
 // Each control's event reaches the handler named after the control and the event.
 void Form1Window::runHandler(int id) {
-    switch (id) {
-        case idText2:
-            form1.Text2_Click();
-            break;
-        case idCommand9:
-            form1.Command9_Click();
-            break;
-        case idCommand6:
-            form1.Command6_Click();
-            break;
-        case idCommand10:
-            form1.Command10_Click();
-            break;
-        case idCommand11:
-            form1.Command11_Click();
-            break;
-        case idCommand12:
-            form1.Command12_Click();
-            break;
-        case idCommand3:
-            form1.Command3_Click();
-            break;
-        case idCommand4:
-            form1.Command4_Click();
-            break;
-        case idCommand5:
-            form1.Command5_Click();
-            break;
-        case idCommand7:
-            form1.Command7_Click();
-            break;
-        case idCheck1:
-            form1.Check1.takeUserCheck(SendMessageW(Check1, BM_GETCHECK, 0, 0) == BST_CHECKED);
-            break;
-        default:
-            break;
+    using Handler = void (Form1::*)();
+    static constexpr std::array<std::pair<int, Handler>, 10> clicks{{
+        {idText2, &Form1::Text2_Click},
+        {idCommand9, &Form1::Command9_Click},
+        {idCommand6, &Form1::Command6_Click},
+        {idCommand10, &Form1::Command10_Click},
+        {idCommand11, &Form1::Command11_Click},
+        {idCommand12, &Form1::Command12_Click},
+        {idCommand3, &Form1::Command3_Click},
+        {idCommand4, &Form1::Command4_Click},
+        {idCommand5, &Form1::Command5_Click},
+        {idCommand7, &Form1::Command7_Click},
+    }};
+    if (id == idCheck1) {
+        form1.Check1.takeUserCheck(SendMessageW(Check1, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        return;
+    }
+    const auto click = std::find_if(clicks.begin(), clicks.end(),
+                                    [id](const auto& row) { return row.first == id; });
+    if (click != clicks.end()) {
+        (form1.*click->second)();
     }
 }
 

@@ -9,7 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from quobbin_e2e import (MAIN_WINDOW, MULTI_TASK_BOX, NUMBER_BUTTONS, SETUP_DIALOG, Failure,
+from quobbin_e2e import (LOOKUP_BOX, MAIN_WINDOW, MULTI_TASK_BOX, NUMBER_BUTTONS, SETUP_DIALOG, Failure,
                          Session, check, clipboard_becomes, look_up, press_set, press_set_poser,
                          press_update, save_screenshot, wait_for)
 
@@ -87,6 +87,14 @@ def test(session):
     session.click(main, *NUMBER_BUTTONS[1])
     clipboard_becomes(session, "c:\\poser test\\runtime\\textures\\old\\figure.obj")
     save_screenshot(session, "windows_main_window", main)
+    session.key("1")
+    clipboard_becomes(session, "c:\\poser test\\runtime\\geometries\\ünï\\figure.obj")
+    session.set_clipboard("figure.CR2")  # one match, sent at once; Enter in the box looks up
+    session.click(main, *LOOKUP_BOX)
+    clipboard_becomes(session, "c:\\poser test\\runtime\\libraries\\character\\figure.cr2")
+    session.set_clipboard("Figure.obj")
+    session.key("Return")
+    time.sleep(1)
     session.key("1")
     clipboard_becomes(session, "c:\\poser test\\runtime\\geometries\\ünï\\figure.obj")
 
