@@ -20,6 +20,25 @@ InstallDir "$PROGRAMFILES64\${NAME}"
 RequestExecutionLevel admin
 ManifestDPIAware true
 
+; A running copy keeps its program open, which could then be neither replaced nor removed: it is
+; to be closed first. Silently, the installer then ends with status 2.
+!macro REFUSE_WHILE_RUNNING
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\Quobbin-one-copy") p .r0'
+  ${If} $0 != 0
+    System::Call 'kernel32::CloseHandle(p r0)'
+    MessageBox MB_OK|MB_ICONEXCLAMATION "${NAME} is running. Close it, then try again." /SD IDOK
+    Abort
+  ${EndIf}
+!macroend
+
+Function .onInit
+  !insertmacro REFUSE_WHILE_RUNNING
+FunctionEnd
+
+Function un.onInit
+  !insertmacro REFUSE_WHILE_RUNNING
+FunctionEnd
+
 Page directory
 Page instfiles
 UninstPage uninstConfirm
