@@ -294,16 +294,7 @@ void Form1Window::showPoserFolderDialog() {
 }
 
 void Form1Window::showHelp() {
-    showHelpPage(1);
-}
-
-void Form1Window::showHelpPage(int page) {
-    std::unique_ptr<HelpPageWindow>& shown = helpPages.at(std::size_t(page - 1));
-    if (!shown || !shown->exists()) {
-        shown.reset();
-        shown = makeHelpPage(page, *this);
-    }
-    shown->show();
+    helpPages.show(1);
 }
 
 // Every window closes and the message loop ends; a scan that lets events run stops at its
@@ -311,9 +302,7 @@ void Form1Window::showHelpPage(int page) {
 void Form1Window::End() {
     sceneChecks.clear();
     poserFolderDialog.reset();
-    for (std::unique_ptr<HelpPageWindow>& page : helpPages) {
-        page.reset();
-    }
+    helpPages.closeAll();
     if (hwnd != nullptr) {
         DestroyWindow(hwnd);
     }

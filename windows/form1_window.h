@@ -7,10 +7,10 @@
 
 #include "core/forms/form1.h"
 #include "system/one_copy_lock.h"
+#include "windows/help_page_windows.h"
 #include "windows/window.h"
 
 class Form2Window;
-class HelpPageWindow;
 class SceneCheckWindow;
 
 // The main window as Win32 draws it: its controls show the state that `form1`'s handlers leave,
@@ -40,8 +40,6 @@ public:
     void showHelp() override;
     void End() override;
 
-    // Help page 1, 2 or 3, each existing at most once.
-    void showHelpPage(int page);
     // Opens a scene-check window for a Poser file (a host path).
     void checkScene(const std::string& hostPath);
     // A digit typed anywhere in the window presses its number button, when that shows.
@@ -61,7 +59,7 @@ private:
     bool text2Pressed = false;  // the look-up box has the mouse button down on it
     bool sessionEnds = false;   // a logoff or shutdown: a scan stops and keeps the old index
     std::unique_ptr<Form2Window> poserFolderDialog;
-    std::array<std::unique_ptr<HelpPageWindow>, 3> helpPages;
+    HelpPageSet helpPages{*this};
     std::vector<std::unique_ptr<SceneCheckWindow>> sceneChecks;
 };
 

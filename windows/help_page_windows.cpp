@@ -2,15 +2,13 @@
 
 #include <commctrl.h>
 
-#include "windows/form1_window.h"
-
 namespace {
 
 constexpr COLORREF nextButtonFace = RGB(255, 255, 0);
 
 class Form4Window final : public HelpPageWindow {
 public:
-    explicit Form4Window(Form1Window& main) : HelpPageWindow(main, 7530, 7260, L"PAGE1") {
+    explicit Form4Window(HelpPageSet& pages) : HelpPageWindow(pages, 7530, 7260, L"PAGE1") {
         drawWith(form4.Caption, hwnd, Shows::Caption);
         Label1 = addControl(WC_STATICW, label, 0, {3600, 120, 1695, 495},
                             {L"MS Sans Serif", 1800, true});
@@ -28,7 +26,7 @@ private:
 
 class Form5Window final : public HelpPageWindow {
 public:
-    explicit Form5Window(Form1Window& main) : HelpPageWindow(main, 7140, 8820, L"PAGE2") {
+    explicit Form5Window(HelpPageSet& pages) : HelpPageWindow(pages, 7140, 8820, L"PAGE2") {
         drawWith(form5.Caption, hwnd, Shows::Caption);
         drawWith(form5.Command1, addNextButton(idNext, 5760), Shows::Text);
     }
@@ -41,7 +39,7 @@ private:
 
 class Form6Window final : public HelpPageWindow {
 public:
-    explicit Form6Window(Form1Window& main) : HelpPageWindow(main, 7500, 7425, L"PAGE3") {
+    explicit Form6Window(HelpPageSet& pages) : HelpPageWindow(pages, 7500, 7425, L"PAGE3") {
         drawWith(form6.Caption, hwnd, Shows::Caption);
     }
 
@@ -51,11 +49,11 @@ private:
 
 }  // namespace
 
-HelpPageWindow::HelpPageWindow(Form1Window& main, int clientWidthTwips, int clientHeightTwips,
+HelpPageWindow::HelpPageWindow(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
                                const wchar_t* picture)
-    : main(main) {
-    create(L"QuobbinWindow", Border::Dialog, main.handle(), clientWidthTwips, clientHeightTwips,
-           GetSysColor(COLOR_BTNFACE));
+    : pages(pages) {
+    create(L"QuobbinWindow", Border::Dialog, pages.owner.handle(), clientWidthTwips,
+           clientHeightTwips, GetSysColor(COLOR_BTNFACE));
     setPicture(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
@@ -68,7 +66,7 @@ HWND HelpPageWindow::addNextButton(int id, int leftTwips) {
 }
 
 void HelpPageWindow::showPage(int page) {
-    main.showHelpPage(page);
+    pages.show(page);
 }
 
 LRESULT HelpPageWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,13 +81,27 @@ LRESULT HelpPageWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::onMessage(message, wParam, lParam);
 }
 
-std::unique_ptr<HelpPageWindow> makeHelpPage(int page, Form1Window& main) {
-    switch (page) {
-        case 1:
-            return std::make_unique<Form4Window>(main);
-        case 2:
-            return std::make_unique<Form5Window>(main);
-        default:
-            return std::make_unique<Form6Window>(main);
+void HelpPageSet::show(int page) {
+    std::unique_ptr<HelpPageWindow>& shown = pages.at(std::size_t(page - 1));
+    if (!shown || !shown->exists()) {
+        shown.reset();
+        switch (page) {
+            case 1:
+                shown = std::make_unique<Form4Window>(*this);
+                break;
+            case 2:
+                shown = std::make_unique<Form5Window>(*this);
+                break;
+            default:
+                shown = std::make_unique<Form6Window>(*this);
+                break;
+        }
+    }
+    shown->show();
+}
+
+void HelpPageSet::closeAll() {
+    for (std::unique_ptr<HelpPageWindow>& page : pages) {
+        page.reset();
     }
 }

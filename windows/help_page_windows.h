@@ -1,11 +1,12 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "core/forms/help_pages.h"
 #include "windows/window.h"
 
-class Form1Window;
+class HelpPageSet;
 
 // A help page as Win32 draws it: its picture fills the window; Escape hides it, its close box
 // destroys it.
@@ -15,7 +16,7 @@ public:
     void Hide() override { hide(); }
 
 protected:
-    HelpPageWindow(Form1Window& main, int clientWidthTwips, int clientHeightTwips,
+    HelpPageWindow(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
                    const wchar_t* picture);
     HWND addNextButton(int id, int leftTwips);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -24,8 +25,19 @@ protected:
     static constexpr int idNext = 100;
 
 private:
-    Form1Window& main;
+    HelpPageSet& pages;
 };
 
-// Page 1, 2 or 3, owned by the main window.
-std::unique_ptr<HelpPageWindow> makeHelpPage(int page, Form1Window& main);
+// The three pages, each existing at most once: made on its first showing, shown again as it was
+// when hidden, made anew once its close box has destroyed it.
+class HelpPageSet {
+public:
+    explicit HelpPageSet(const Window& owner) : owner(owner) {}
+    void show(int page);  // 1, 2 or 3
+    void closeAll();
+
+    const Window& owner;
+
+private:
+    std::array<std::unique_ptr<HelpPageWindow>, 3> pages;
+};

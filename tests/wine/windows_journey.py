@@ -9,9 +9,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from quobbin_e2e import (LOOKUP_BOX, MAIN_WINDOW, MULTI_TASK_BOX, NUMBER_BUTTONS, SETUP_DIALOG, Failure,
-                         Session, check, clipboard_becomes, look_up, press_set, press_set_poser,
-                         press_update, save_screenshot, wait_for)
+from quobbin_e2e import (HELP_PAGES, LOOKUP_BOX, MAIN_WINDOW, MULTI_TASK_BOX, NUMBER_BUTTONS,
+                         SETUP_DIALOG, Failure, Session, check, clipboard_becomes, look_up,
+                         page_through_help, press_set, press_set_poser, press_update,
+                         save_screenshot, wait_for)
 
 WINE = "/usr/lib/wine/wine64"
 
@@ -73,6 +74,10 @@ def test(session):
     main = session.window(MAIN_WINDOW, timeout=60)
     wait_for(lambda: os.path.isdir(session.host_path("ol")), "C:\\ol to be made")
     set_poser_folder(session, main)
+    page = page_through_help(session, main, lambda number, page: save_screenshot(
+        session, "windows_help_%d" % number, page))
+    session.close_box(page)
+    wait_for(lambda: not session.windows(HELP_PAGES[2]), "page 3 to close")
 
     update(session, main)
     index = read(session, "ol/oz")
