@@ -72,7 +72,13 @@ void Window::registerClasses(HINSTANCE instance) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconW(instance, L"FLOPPY");
+    // Each size drawn for itself: the caption's small icon is not the large one made smaller.
+    windowClass.hIcon =
+        static_cast<HICON>(LoadImageW(instance, L"FLOPPY", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                      GetSystemMetrics(SM_CYICON), 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"FLOPPY", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.lpszClassName = mainClass;
     RegisterClassExW(&windowClass);
     windowClass.lpszClassName = L"QuobbinWindow";
