@@ -9,21 +9,6 @@ namespace {
 
 enum ControlId : int { idDrive1 = 100, idDir1, idCommand1, idCommand2 };
 
-// Enter opens the highlighted folder, as a double click does, and presses no button.
-LRESULT CALLBACK enterOpens(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                            DWORD_PTR) {
-    if (message == WM_GETDLGCODE && lParam != 0 &&
-        reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
-        return DLGC_WANTMESSAGE;
-    }
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(idDir1, LBN_DBLCLK),
-                     reinterpret_cast<LPARAM>(list));
-        return 0;
-    }
-    return DefSubclassProc(list, message, wParam, lParam);
-}
-
 }  // namespace
 
 // The drive list shows the chosen drive.
@@ -109,7 +94,7 @@ Form2Window::Form2Window(Form1& form1, HWND owner) : form2(form1, *this) {
     Dir1 = addControl(WC_LISTBOXW,
                       WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP,
                       idDir1, {120, 1080, 2775, 1665});
-    SetWindowSubclass(Dir1, enterOpens, 0, 0);
+    takeEnterAsDoubleClick(Dir1);
     folderList = std::make_unique<FolderListView>(Dir1, form2.Dir1);
     form2.Dir1.drawWith(folderList.get());
     Command1 =

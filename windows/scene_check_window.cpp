@@ -10,20 +10,6 @@ namespace {
 
 enum ControlId : int { idList1 = 100, idCommand1 };
 
-LRESULT CALLBACK enterChooses(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR) {
-    if (message == WM_GETDLGCODE && lParam != 0 &&
-        reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
-        return DLGC_WANTMESSAGE;
-    }
-    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(idList1, LBN_DBLCLK),
-                     reinterpret_cast<LPARAM>(list));
-        return 0;
-    }
-    return DefSubclassProc(list, message, wParam, lParam);
-}
-
 }  // namespace
 
 SceneCheckWindow::SceneCheckWindow(const Form1& form1, const std::string& hostPath, HWND owner)
@@ -36,7 +22,7 @@ SceneCheckWindow::SceneCheckWindow(const Form1& form1, const std::string& hostPa
         WC_LISTBOXW,
         WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP,
         idList1, {120, 720, 8760, 3480});
-    SetWindowSubclass(List1, enterChooses, 0, 0);
+    takeEnterAsDoubleClick(List1);
     Command1 =
         addControl(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, idCommand1, {6600, 4320, 2280, 495});
     drawWith(form.Command1, Command1, Shows::Text);

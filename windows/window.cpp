@@ -1,5 +1,6 @@
 #include "windows/window.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 
 #include "system/wide_text.h"
@@ -19,7 +20,25 @@ std::wstring withCrLf(const std::wstring& text) {
     return lines;
 }
 
+LRESULT CALLBACK enterDoubleClicks(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                   DWORD_PTR) {
+    if (message == WM_GETDLGCODE && lParam != 0 &&
+        reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+        return DLGC_WANTMESSAGE;
+    }
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                     reinterpret_cast<LPARAM>(list));
+        return 0;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 }  // namespace
+
+void takeEnterAsDoubleClick(HWND list) {
+    SetWindowSubclass(list, enterDoubleClicks, 0, 0);
+}
 
 class DrawnControl final : public ControlView {
 public:

@@ -31,6 +31,10 @@ struct TwipsRect {
 // show, as fonts measure a little wider at some resolutions.
 constexpr DWORD label = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
 
+// Enter on a list box does what a double click does (opens a folder, chooses an entry), and
+// presses no button of the window.
+void takeEnterAsDoubleClick(HWND list);
+
 // How a control shows a `Control`'s state: a window's caption only takes the text; a check box
 // also its tick.
 enum class Shows { Caption, Text, CheckBox, MultiLineText };
