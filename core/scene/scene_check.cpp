@@ -25,12 +25,27 @@ std::optional<ResolvedPath> existingFile(const Drives& drives, const std::string
     return resolved;
 }
 
-std::size_t namesInCommon(const std::vector<std::string>& written, std::string_view line) {
-    const std::vector<std::string> names = loweredNames(line);
+// How many names the line ends with that the written path (its names lower-cased) ends with.
+// Compared from the end, one name at a time: most lines differ in the first folder already.
+std::size_t namesInCommon(const std::vector<std::string>& written, std::string_view line,
+                          std::string& lowered) {
     std::size_t common = 0;
-    while (common < written.size() && common < names.size() &&
-           written[written.size() - 1 - common] == names[names.size() - 1 - common]) {
-        ++common;
+    std::size_t end = line.size();
+    while (common < written.size() && end > 0) {
+        const std::size_t separator = line.find_last_of(":\\/", end - 1);
+        const std::size_t start = separator == std::string_view::npos ? 0 : separator + 1;
+        if (start < end) {
+            lowered.clear();
+            appendLowerCaseUtf8(lowered, line.substr(start, end - start));
+            if (lowered != written[written.size() - 1 - common]) {
+                break;
+            }
+            ++common;
+        }
+        if (separator == std::string_view::npos) {
+            break;
+        }
+        end = separator;
     }
     return common;
 }
@@ -40,8 +55,9 @@ std::vector<std::string> ranked(const std::vector<std::string>& lines, std::stri
     const std::vector<std::string> written = loweredNames(path);
     std::vector<std::pair<std::size_t, const std::string*>> order;
     order.reserve(lines.size());
+    std::string lowered;
     for (const std::string& line : lines) {
-        order.emplace_back(namesInCommon(written, line), &line);
+        order.emplace_back(namesInCommon(written, line, lowered), &line);
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });

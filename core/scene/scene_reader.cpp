@@ -36,7 +36,7 @@ public:
 
     // False once the file has shown itself to be no Poser text.
     bool take(const ScenePiece& piece, std::size_t lineNumber) {
-        const Bytes bytes = bytesOf(piece.text);
+        const Bytes bytes = piece.plainText ? Bytes{} : bytesOf(piece.text);
         if (bytes.control) {
             file.status = SceneRead::Binary;
             return false;
