@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "core/scene/index_names.h"
 #include "core/scene/reference_paths.h"
@@ -127,7 +128,7 @@ private:
         const SceneReference& reference = check.files[f].file.references[r];
         const std::string drivePath = drivePathFor(reference.path, reference.keyword, poserFolder);
         const std::optional<ResolvedPath> resolved =
-            drivePath.empty() ? std::nullopt : existingFile(drives, drivePath);
+            drivePath.empty() ? std::nullopt : existingFileAt(drivePath);
         if (!resolved) {
             pending.push_back({f, r, names.add(fileNameOf(reference.path))});
             return;
@@ -137,6 +138,15 @@ private:
         if (namesPoserFile(reference)) {
             visit(resolved->hostPath);
         }
+    }
+
+    // A scene names its textures and geometries many times over: each is looked for once.
+    const std::optional<ResolvedPath>& existingFileAt(const std::string& drivePath) {
+        const auto [entry, added] = filesLookedFor.try_emplace(drivePath);
+        if (added) {
+            entry->second = existingFile(drives, drivePath);
+        }
+        return entry->second;
     }
 
     // Poser finds an image named alone anywhere under the textures folder.
@@ -159,6 +169,7 @@ private:
     SceneCheck& check;
     std::set<std::string> visited;
     std::vector<Pending> pending;
+    std::unordered_map<std::string, std::optional<ResolvedPath>> filesLookedFor;
     IndexNames names;
 };
 

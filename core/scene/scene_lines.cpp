@@ -79,6 +79,24 @@ void SceneLines::give(ScenePiece& piece, std::size_t textEnd, std::size_t endLen
     start = textEnd + endLength;
 }
 
+void SceneLines::passOver(const std::array<bool, 256>& wanted) {
+    const char* const data = buffer.data();
+    while (!withinLine && start < plainEnd) {
+        std::size_t at = start;
+        while (at < plainEnd && (data[at] == '\t' || data[at] == ' ')) {
+            ++at;
+        }
+        const void* lineFeed = at == plainEnd || wanted[static_cast<unsigned char>(data[at])]
+                                   ? nullptr
+                                   : std::memchr(data + at, '\n', plainEnd - at);
+        if (lineFeed == nullptr) {
+            return;
+        }
+        start = std::size_t(static_cast<const char*>(lineFeed) - data) + 1;
+        ++line;
+    }
+}
+
 bool SceneLines::next(ScenePiece& piece) {
     for (;;) {
         const std::size_t at = lineEnd();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -24,6 +25,10 @@ public:
 
     // The next piece, valid until the next call; false at the end or when the stream fails.
     bool next(ScenePiece& piece);
+    // Passes over the whole lines of plain text ahead whose first byte past tabs and spaces
+    // is none of `wanted` (by byte value), as if next had given them: a reader that wants few
+    // lines reads fast.
+    void passOver(const std::array<bool, 256>& wanted);
     // The number of the line that the last piece belongs to, from 1.
     std::size_t lineNumber() const { return line; }
 

@@ -58,6 +58,9 @@ public:
         return true;
     }
 
+    // Whether the file's first sign was read: past it only references are looked for.
+    bool hasStarted() const { return started; }
+
     void finish() {
         if (file.status == SceneRead::Read && !started) {
             file.status = SceneRead::Empty;
@@ -103,6 +106,9 @@ SceneFile readSceneFile(const std::string& hostPath) {
     SceneLines lines(stream);
     ScenePiece piece;
     while (lines.next(piece) && reading.take(piece, lines.lineNumber())) {
+        if (reading.hasStarted()) {
+            lines.passOver(referenceFirstBytes());
+        }
     }
     if (file.status == SceneRead::Read) {
         file.status = stream.failure();

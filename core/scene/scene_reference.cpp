@@ -130,6 +130,17 @@ std::optional<SceneReference> referenceOnLine(std::string_view line) {
     return SceneReference{0, std::string(keyword->name), std::string(path), start, end - start};
 }
 
+const FirstBytes& referenceFirstBytes() {
+    static const FirstBytes firstBytes = [] {
+        FirstBytes bytes{};
+        for (const Keyword& keyword : keywords) {
+            bytes[static_cast<unsigned char>(keyword.name.front())] = true;
+        }
+        return bytes;
+    }();
+    return firstBytes;
+}
+
 bool namesImage(std::string_view keyword) {
     return std::find(imageKeywords.begin(), imageKeywords.end(), keyword) != imageKeywords.end();
 }
