@@ -34,10 +34,6 @@ constexpr std::size_t shortestKeyword = 4;  // "file"
 constexpr std::array<std::string_view, 5> imageKeywords{"textureMap", "bumpMap", "reflectionMap",
                                                         "transparencyMap", "file"};
 
-constexpr std::array<std::string_view, 22> poserExtensions{
-    ".pz3", ".pzz", ".cr2", ".crz", ".pz2", ".p2z", ".pp2", ".ppz", ".hr2", ".hrz", ".fc2",
-    ".fcz", ".hd2", ".hdz", ".cm2", ".cmz", ".lt2", ".ltz", ".mc6", ".mcz", ".mt5", ".mz5"};
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }

@@ -31,6 +31,11 @@ const FirstBytes& referenceFirstBytes();
 // Keywords whose files are images, which Poser also looks for under Runtime:Textures.
 bool namesImage(std::string_view keyword);
 
+// The extensions of Poser's own files, plain and compressed, in lower case.
+inline constexpr std::array<std::string_view, 22> poserExtensions{
+    ".pz3", ".pzz", ".cr2", ".crz", ".pz2", ".p2z", ".pp2", ".ppz", ".hr2", ".hrz", ".fc2",
+    ".fcz", ".hd2", ".hdz", ".cm2", ".cmz", ".lt2", ".ltz", ".mc6", ".mcz", ".mt5", ".mz5"};
+
 // Whether the file is one that Poser reads in, as text, and that can name files in turn:
 // `readScript` reads a pose whatever its name, otherwise its extension tells.
 bool namesPoserFile(const SceneReference& reference);
