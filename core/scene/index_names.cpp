@@ -11,12 +11,14 @@ namespace {
 // of its lower-cased form. No code point beyond ASCII lower-cases to ASCII, so an ASCII name
 // matches no other name sought.
 std::size_t keyOf(std::string_view name) {
-    std::size_t key = name.size();
-    if (!name.empty()) {
-        for (const std::size_t at : {std::size_t{0}, name.size() / 2, name.size() - 1}) {
-            key = key * 131 + static_cast<unsigned char>(asciiLower(name[at]));
-        }
+    if (name.empty()) {
+        return 0;
     }
+    const auto byte = [name](std::size_t at) {
+        return std::size_t(static_cast<unsigned char>(asciiLower(name[at])));
+    };
+    const std::size_t key =
+        ((name.size() * 131 + byte(0)) * 131 + byte(name.size() / 2)) * 131 + byte(name.size() - 1);
     return key & 0xFFFF;
 }
 
