@@ -140,11 +140,24 @@ private:
         }
     }
 
-    // A scene names its textures and geometries many times over: each is looked for once.
+    // A scene names its textures and geometries many times over: each is looked for once, and
+    // not at all in a folder already known to be missing.
     const std::optional<ResolvedPath>& existingFileAt(const std::string& drivePath) {
         const auto [entry, added] = filesLookedFor.try_emplace(drivePath);
-        if (added) {
+        if (added && folderExists(drivePath.substr(0, drivePath.rfind('\\')))) {
             entry->second = existingFile(drives, drivePath);
+        }
+        return entry->second;
+    }
+
+    bool folderExists(const std::string& folder) {
+        if (folder.find('\\') == std::string::npos) {
+            return true;  // a drive alone: the file is looked for itself
+        }
+        const auto [entry, added] = foldersLookedFor.try_emplace(folder);
+        if (added) {
+            const std::optional<ResolvedPath> resolved = drives.resolve(folder);
+            entry->second = resolved && pathKind(resolved->hostPath) == PathKind::Folder;
         }
         return entry->second;
     }
@@ -170,6 +183,7 @@ private:
     std::set<std::string> visited;
     std::vector<Pending> pending;
     std::unordered_map<std::string, std::optional<ResolvedPath>> filesLookedFor;
+    std::unordered_map<std::string, bool> foldersLookedFor;
     IndexNames names;
 };
 
