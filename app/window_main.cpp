@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "app/form1_window.h"
+#include "app/scene_file_chooser.h"
 #include "app/unanswered_display.h"
 #include "platform/quit_signals.h"
 #include "platform/running_copy.h"
@@ -9,12 +11,22 @@
 
 namespace {
 
+const QString chooseOption = QStringLiteral("--check-window");
+
+// Asked for with --check-window, as the desktop entry's action does: the Poser file to check is
+// chosen in a file chooser.
+bool asksForScene() {
+    return QApplication::arguments().mid(1).contains(chooseOption);
+}
+
 // The Poser files given to check, as absolute paths: a running copy has a working folder of
 // its own.
 QStringList filesToCheck() {
     QStringList files;
     for (const QString& argument : QApplication::arguments().mid(1)) {
-        files.append(QFileInfo(argument).absoluteFilePath());
+        if (argument != chooseOption) {
+            files.append(QFileInfo(argument).absoluteFilePath());
+        }
     }
     return files;
 }
@@ -31,7 +43,14 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));  // honours the buttons' face colours
     Form1Window form;
     if (!form.Form_Load()) {
-        RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()), filesToCheck());
+        QStringList files = filesToCheck();
+        if (asksForScene()) {
+            files = QStringList{chooseSceneFile(nullptr)};
+            if (files.front().isEmpty()) {
+                return 0;  // cancelled: the copy that runs is left as it is
+            }
+        }
+        RunningCopy::askToComeForward(QString::fromStdString(winePrefixFolder()), files);
         return 0;  // the copy that runs comes forward, and checks the files
     }
     RunningCopy runningCopy(form, QString::fromStdString(winePrefixFolder()));
@@ -47,6 +66,15 @@ int main(int argc, char* argv[]) {
     form.show();
     for (const QString& file : filesToCheck()) {
         form.checkScene(file);
+    }
+    if (asksForScene()) {
+        // Once the main window shows; cancelled, the main window stays, as a plain start leaves it.
+        QTimer::singleShot(0, &form, [&form] {
+            const QString chosen = chooseSceneFile(&form);
+            if (!chosen.isEmpty()) {
+                form.checkScene(chosen);
+            }
+        });
     }
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 // with 10,000 references against a 1,000,000-line index and 5 runs unless given: the scene
 // check (reading the scene, finding its files, looking the missing ones up in one pass over the
 // index), plain and gzip-compressed, against reading the same files with cat and zcat, all from
-// the page cache. Medians of the runs.
+// the page cache. Medians of the runs; of memory, the most that a check added.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,14 +14,18 @@
 
 namespace {
 
-double timeCheck(const QString& scene, const QString& index, std::size_t& missing) {
+// The check's time in ms; `peakKb` grows to the most resident memory that a check added.
+double timeCheck(const QString& scene, const QString& index, std::size_t& missing, long& peakKb) {
     const Drives drives = Drives::ofSystem();
+    resetPeakRss();
+    const long idleKb = peakRssKb();
     QElapsedTimer timer;
     timer.start();
     const SceneCheck check = checkScene(drives, "C:\\Poser", QFile::encodeName(scene).toStdString(),
                                         index.toStdString());
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     missing = check.missingCount();
+    peakKb = std::max(peakKb, peakRssKb() - idleKb);
     return check.files.front().file.status == SceneRead::Read ? ms : -1;
 }
 
@@ -55,9 +59,11 @@ int sceneBench(const QStringList& args) {
     timeShell(zcat);
     std::vector<double> plainMs, compressedMs, catMs, zcatMs;
     std::size_t missing = 0;
+    long plainPeakKb = 0;
+    long compressedPeakKb = 0;
     for (int run = 0; run < runs; ++run) {
-        plainMs.push_back(timeCheck(scene, index, missing));
-        compressedMs.push_back(timeCheck(compressed, index, missing));
+        plainMs.push_back(timeCheck(scene, index, missing, plainPeakKb));
+        compressedMs.push_back(timeCheck(compressed, index, missing, compressedPeakKb));
         catMs.push_back(timeShell(cat));
         zcatMs.push_back(timeShell(zcat));
     }
@@ -66,6 +72,10 @@ int sceneBench(const QStringList& args) {
     printMeasure(QStringLiteral("scene_check_ms"), medianOf(plainMs), QStringLiteral("ms"));
     printMeasure(QStringLiteral("scene_check_gzip_ms"), medianOf(compressedMs),
                  QStringLiteral("ms"));
+    printMeasure(QStringLiteral("scene_check_peak_rss_growth"), double(plainPeakKb),
+                 QStringLiteral("KiB"));
+    printMeasure(QStringLiteral("scene_check_gzip_peak_rss_growth"), double(compressedPeakKb),
+                 QStringLiteral("KiB"));
     printMeasure(QStringLiteral("cat_ms"), medianOf(catMs), QStringLiteral("ms"));
     printMeasure(QStringLiteral("zcat_ms"), medianOf(zcatMs), QStringLiteral("ms"));
     std::printf("scene_check_ms=%.1f ratio_cat=%.2f scene_check_gzip_ms=%.1f ratio_zcat=%.2f\n",

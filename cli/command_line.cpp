@@ -14,10 +14,12 @@
 namespace {
 
 const char usage[] =
-    "usage: quobbin [FILE... | --update | --lookup NAME [--count] | --check FILE... [--fix] |\n"
-    "               --help | --version]\n"
+    "usage: quobbin [FILE... | --check-window | --update | --lookup NAME [--count] |\n"
+    "               --check FILE... [--fix] | --help | --version]\n"
     "Without options, opens the window of Poser Quobbin, and checks each Poser file FILE\n"
     "in a window of its own.\n"
+    "  --check-window  opens the window and asks, in a file chooser, for the Poser file\n"
+    "                  to check in a window of its own\n"
     "  --update        rebuilds the index c:\\ol\\oz of the Poser folder, as Update does\n"
     "  --lookup NAME, --lookup=NAME\n"
     "                  prints every indexed path whose file name is NAME, one a line\n"
@@ -111,6 +113,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     bool count = false;
     bool check = false;
     bool fix = false;
+    bool chooseScene = false;
     std::string name;
     std::vector<std::string> files;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
@@ -129,6 +132,8 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             check = true;
         } else if (argument == "--fix" && !fix) {
             fix = true;
+        } else if (argument == "--check-window" && !chooseScene) {
+            chooseScene = true;  // for the window to ask which file to check
         } else if (!argument.starts_with("-")) {
             files.emplace_back(argument);  // with --check, or for the window to check
         } else if (isLookupOption(argument) && !lookup) {
@@ -144,6 +149,9 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
         } else {
             return misuse("unknown or repeated argument: " + std::string(argument));
         }
+    }
+    if (chooseScene && (update || lookup || check || fix || count || !files.empty())) {
+        return misuse("--check-window goes alone");
     }
     if (int(update) + int(lookup) + int(check) > 1) {
         return misuse("--update, --lookup and --check go one at a time");

@@ -80,6 +80,8 @@ void CommandLineTest::exitStatus_data() {
     row("count: none", {"--lookup", "x", "--count"}, 1, "0\n", "^$", {"ol/oz"});
     row("--check without a FILE", {"--check"}, 2, "", misuse.arg("--check needs.*"));
     row("--fix without --check", {"--fix"}, 2, "", misuse.arg("--fix goes.*"));
+    row("--check-window with a FILE", {"--check-window", "x.pz3"}, 2, "",
+        misuse.arg("--check-window goes alone"));
     row("check: no Poser folder set", {"--check", "x.pz3"}, 1, "", "no Poser folder is set");
     row("check: a file that is no scene", {"--check", "/dev/null"}, 3, "",
         "^quobbin: /dev/null: .+\n$", library, poser);

@@ -5,10 +5,31 @@
 #include "core/text/letter_case.h"
 #include "core/text/text_lines.h"
 
+namespace {
+
+// The key of a name lower-cased: ASCII lower-cases byte for byte, so an ASCII name's key is that
+// of its lower-cased form. No code point beyond ASCII lower-cases to ASCII, so an ASCII name
+// matches no other name sought.
+std::size_t keyOf(std::string_view name) {
+    if (name.empty()) {
+        return 0;
+    }
+    const auto byte = [name](std::size_t at) {
+        return std::size_t(static_cast<unsigned char>(asciiLower(name[at])));
+    };
+    const std::size_t key =
+        ((name.size() * 131 + byte(0)) * 131 + byte(name.size() / 2)) * 131 + byte(name.size() - 1);
+    return key & 0xFFFF;
+}
+
+}  // namespace
+
 std::size_t IndexNames::add(std::string_view name) {
     std::string lookname;
     appendLowerCaseUtf8(lookname, name);
-    auto& names = compareModeFor(name) == CompareMode::FullName ? fullNames : baseNames;
+    const bool full = compareModeFor(name) == CompareMode::FullName;
+    auto& names = full ? fullNames : baseNames;
+    (full ? fullKeys : baseKeys).set(keyOf(lookname));
     const auto [entry, added] = names.try_emplace(std::move(lookname), found.size());
     if (added) {
         found.emplace_back();
@@ -25,17 +46,20 @@ IndexSearch IndexNames::search(const std::string& indexHostPath) {
     for (std::string_view line; index.readLine(line);) {
         const std::string_view name = fileNamePart(line);
         if (!fullNames.empty()) {
-            take(line, name, fullNames);
+            take(line, name, fullNames, fullKeys);
         }
         if (!baseNames.empty()) {
-            take(line, name.substr(0, name.find('.')), baseNames);
+            take(line, name.substr(0, name.find('.')), baseNames, baseKeys);
         }
     }
     return IndexSearch::Searched;
 }
 
 void IndexNames::take(std::string_view line, std::string_view name,
-                      const std::unordered_map<std::string, std::size_t>& names) {
+                      const std::unordered_map<std::string, std::size_t>& names, const Keys& keys) {
+    if (!keys.test(keyOf(name)) && isAscii(name)) {
+        return;
+    }
     lowered.clear();
     appendLowerCaseUtf8(lowered, name);
     const auto entry = names.find(lowered);

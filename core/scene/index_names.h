@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -21,11 +22,17 @@ public:
     const std::vector<std::string>& linesOf(std::size_t name) const { return found[name]; }
 
 private:
+    // A cheap first test of an index line's name, before it is lower-cased and looked up: the
+    // keys of the names sought, each from the name's length and a few of its bytes.
+    using Keys = std::bitset<std::size_t{1} << 16>;
+
     void take(std::string_view line, std::string_view name,
-              const std::unordered_map<std::string, std::size_t>& names);
+              const std::unordered_map<std::string, std::size_t>& names, const Keys& keys);
 
     std::unordered_map<std::string, std::size_t> fullNames;
     std::unordered_map<std::string, std::size_t> baseNames;
+    Keys fullKeys;
+    Keys baseKeys;
     std::vector<std::vector<std::string>> found;
     std::string lowered;  // the line's name, lower-cased, reused from line to line
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 #include "core/scene/index_names.h"
 #include "core/scene/reference_paths.h"
@@ -25,12 +26,27 @@ std::optional<ResolvedPath> existingFile(const Drives& drives, const std::string
     return resolved;
 }
 
-std::size_t namesInCommon(const std::vector<std::string>& written, std::string_view line) {
-    const std::vector<std::string> names = loweredNames(line);
+// How many names the line ends with that the written path (its names lower-cased) ends with.
+// Compared from the end, one name at a time: most lines differ in the first folder already.
+std::size_t namesInCommon(const std::vector<std::string>& written, std::string_view line,
+                          std::string& lowered) {
     std::size_t common = 0;
-    while (common < written.size() && common < names.size() &&
-           written[written.size() - 1 - common] == names[names.size() - 1 - common]) {
-        ++common;
+    std::size_t end = line.size();
+    while (common < written.size() && end > 0) {
+        const std::size_t separator = line.find_last_of(":\\/", end - 1);
+        const std::size_t start = separator == std::string_view::npos ? 0 : separator + 1;
+        if (start < end) {
+            lowered.clear();
+            appendLowerCaseUtf8(lowered, line.substr(start, end - start));
+            if (lowered != written[written.size() - 1 - common]) {
+                break;
+            }
+            ++common;
+        }
+        if (separator == std::string_view::npos) {
+            break;
+        }
+        end = separator;
     }
     return common;
 }
@@ -40,8 +56,9 @@ std::vector<std::string> ranked(const std::vector<std::string>& lines, std::stri
     const std::vector<std::string> written = loweredNames(path);
     std::vector<std::pair<std::size_t, const std::string*>> order;
     order.reserve(lines.size());
+    std::string lowered;
     for (const std::string& line : lines) {
-        order.emplace_back(namesInCommon(written, line), &line);
+        order.emplace_back(namesInCommon(written, line, lowered), &line);
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -111,7 +128,7 @@ private:
         const SceneReference& reference = check.files[f].file.references[r];
         const std::string drivePath = drivePathFor(reference.path, reference.keyword, poserFolder);
         const std::optional<ResolvedPath> resolved =
-            drivePath.empty() ? std::nullopt : existingFile(drives, drivePath);
+            drivePath.empty() ? std::nullopt : existingFileAt(drivePath);
         if (!resolved) {
             pending.push_back({f, r, names.add(fileNameOf(reference.path))});
             return;
@@ -121,6 +138,28 @@ private:
         if (namesPoserFile(reference)) {
             visit(resolved->hostPath);
         }
+    }
+
+    // A scene names its textures and geometries many times over: each is looked for once, and
+    // not at all in a folder already known to be missing.
+    const std::optional<ResolvedPath>& existingFileAt(const std::string& drivePath) {
+        const auto [entry, added] = filesLookedFor.try_emplace(drivePath);
+        if (added && folderExists(drivePath.substr(0, drivePath.rfind('\\')))) {
+            entry->second = existingFile(drives, drivePath);
+        }
+        return entry->second;
+    }
+
+    bool folderExists(const std::string& folder) {
+        if (folder.find('\\') == std::string::npos) {
+            return true;  // a drive alone: the file is looked for itself
+        }
+        const auto [entry, added] = foldersLookedFor.try_emplace(folder);
+        if (added) {
+            const std::optional<ResolvedPath> resolved = drives.resolve(folder);
+            entry->second = resolved && pathKind(resolved->hostPath) == PathKind::Folder;
+        }
+        return entry->second;
     }
 
     // Poser finds an image named alone anywhere under the textures folder.
@@ -143,6 +182,8 @@ private:
     SceneCheck& check;
     std::set<std::string> visited;
     std::vector<Pending> pending;
+    std::unordered_map<std::string, std::optional<ResolvedPath>> filesLookedFor;
+    std::unordered_map<std::string, bool> foldersLookedFor;
     IndexNames names;
 };
 

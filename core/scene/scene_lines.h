@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ struct ScenePiece {
     std::string_view text;
     std::string_view end;
     bool whole = true;  // a line of its own, no longer than maxLineLength
+    // Every byte a tab or printable ASCII, as most of a scene is: known from a check of all
+    // that was read, so that the piece's bytes need no check of their own.
+    bool plainText = false;
 };
 
 class SceneLines {
@@ -21,16 +25,30 @@ public:
 
     // The next piece, valid until the next call; false at the end or when the stream fails.
     bool next(ScenePiece& piece);
+    // Passes over the whole lines of plain text ahead whose first byte past tabs and spaces
+    // is none of `wanted` (by byte value), as if next had given them: a reader that wants few
+    // lines reads fast.
+    void passOver(const std::array<bool, 256>& wanted);
     // The number of the line that the last piece belongs to, from 1.
     std::size_t lineNumber() const { return line; }
 
 private:
     void fill();
+    std::size_t lineEnd();
+    void seek(std::size_t& found, char byte) const;
+    void checkBytes();
     void give(ScenePiece& piece, std::size_t textEnd, std::size_t endLength, bool lineEnds);
 
     SceneStream& stream;
     std::string buffer;
     std::size_t start = 0;
+    // The next CR and the next LF from `start` on (npos: none in the buffer), each sought again
+    // only once passed, so a file of one kind of line end is not searched for the other at
+    // every line.
+    std::size_t nextCr = std::string::npos;
+    std::size_t nextLf = std::string::npos;
+    // The bytes before it are plain text: tabs, printable ASCII, LF, and CR only before LF.
+    std::size_t plainEnd = 0;
     bool streamEnded = false;
     bool withinLine = false;  // a long line's part was given, its end not yet
     std::size_t line = 0;

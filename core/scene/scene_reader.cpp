@@ -36,7 +36,7 @@ public:
 
     // False once the file has shown itself to be no Poser text.
     bool take(const ScenePiece& piece, std::size_t lineNumber) {
-        const Bytes bytes = bytesOf(piece.text);
+        const Bytes bytes = piece.plainText ? Bytes{} : bytesOf(piece.text);
         if (bytes.control) {
             file.status = SceneRead::Binary;
             return false;
@@ -57,6 +57,9 @@ public:
         }
         return true;
     }
+
+    // Whether the file's first sign was read: past it only references are looked for.
+    bool hasStarted() const { return started; }
 
     void finish() {
         if (file.status == SceneRead::Read && !started) {
@@ -103,6 +106,9 @@ SceneFile readSceneFile(const std::string& hostPath) {
     SceneLines lines(stream);
     ScenePiece piece;
     while (lines.next(piece) && reading.take(piece, lines.lineNumber())) {
+        if (reading.hasStarted()) {
+            lines.passOver(referenceFirstBytes());
+        }
     }
     if (file.status == SceneRead::Read) {
         file.status = stream.failure();

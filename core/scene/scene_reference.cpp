@@ -34,10 +34,6 @@ constexpr std::size_t shortestKeyword = 4;  // "file"
 constexpr std::array<std::string_view, 5> imageKeywords{"textureMap", "bumpMap", "reflectionMap",
                                                         "transparencyMap", "file"};
 
-constexpr std::array<std::string_view, 22> poserExtensions{
-    ".pz3", ".pzz", ".cr2", ".crz", ".pz2", ".p2z", ".pp2", ".ppz", ".hr2", ".hrz", ".fc2",
-    ".fcz", ".hd2", ".hdz", ".cm2", ".cmz", ".lt2", ".ltz", ".mc6", ".mcz", ".mt5", ".mz5"};
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -128,6 +124,17 @@ std::optional<SceneReference> referenceOnLine(std::string_view line) {
         return std::nullopt;
     }
     return SceneReference{0, std::string(keyword->name), std::string(path), start, end - start};
+}
+
+const FirstBytes& referenceFirstBytes() {
+    static const FirstBytes firstBytes = [] {
+        FirstBytes bytes{};
+        for (const Keyword& keyword : keywords) {
+            bytes[static_cast<unsigned char>(keyword.name.front())] = true;
+        }
+        return bytes;
+    }();
+    return firstBytes;
 }
 
 bool namesImage(std::string_view keyword) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,8 +23,18 @@ struct SceneReference {
 // line's own bytes, and `line` at 0.
 std::optional<SceneReference> referenceOnLine(std::string_view line);
 
+// The bytes that a line holding a reference can begin with past its blanks, by byte value: a
+// test that turns down most of a scene's lines before any other work.
+using FirstBytes = std::array<bool, 256>;
+const FirstBytes& referenceFirstBytes();
+
 // Keywords whose files are images, which Poser also looks for under Runtime:Textures.
 bool namesImage(std::string_view keyword);
+
+// The extensions of Poser's own files, plain and compressed, in lower case.
+inline constexpr std::array<std::string_view, 22> poserExtensions{
+    ".pz3", ".pzz", ".cr2", ".crz", ".pz2", ".p2z", ".pp2", ".ppz", ".hr2", ".hrz", ".fc2",
+    ".fcz", ".hd2", ".hdz", ".cm2", ".cmz", ".lt2", ".ltz", ".mc6", ".mcz", ".mt5", ".mz5"};
 
 // Whether the file is one that Poser reads in, as text, and that can name files in turn:
 // `readScript` reads a pose whatever its name, otherwise its extension tells.

@@ -70,15 +70,19 @@ SceneRead SceneStream::open(const std::string& hostPath) {
 }
 
 bool SceneStream::readRaw() {
+    raw.erase(0, rawStart);
+    rawStart = 0;
+    return readFile(raw, rawChunk);
+}
+
+bool SceneStream::readFile(std::string& into, std::size_t count) {
     if (rawEnded) {
         return false;
     }
-    raw.erase(0, rawStart);
-    rawStart = 0;
-    const std::size_t before = raw.size();
-    raw.resize(before + rawChunk);
-    const std::ptrdiff_t got = file.read(raw.data() + before, rawChunk);
-    raw.resize(before + std::size_t(got > 0 ? got : 0));
+    const std::size_t before = into.size();
+    into.resize(before + count);
+    const std::ptrdiff_t got = file.read(into.data() + before, count);
+    into.resize(before + std::size_t(got > 0 ? got : 0));
     if (got < 0) {
         failed = SceneRead::Unreadable;
     }
@@ -93,8 +97,8 @@ bool SceneStream::read(std::string& into, std::size_t room) {
     if (compressed) {
         return inflateInto(into, room);
     }
-    if (rawStart == raw.size() && !readRaw()) {
-        return false;
+    if (rawStart == raw.size()) {
+        return readFile(into, room);  // straight from the file: a copy less
     }
     const std::size_t taken = std::min(room, raw.size() - rawStart);
     into.append(raw, rawStart, taken);

@@ -39,6 +39,8 @@ public:
 
 private:
     bool readRaw();
+    // Appends up to `count` bytes of the file to `into`.
+    bool readFile(std::string& into, std::size_t count);
     bool inflateInto(std::string& into, std::size_t room);
 
     ReadableFile file;

@@ -38,6 +38,13 @@ TEST_CASE("lower-casing maps one code point to one, and only where the upper cas
         CHECK(lowerCased(row.text) == row.lower);
         CHECK(lowersTo(row.text, row.lower));
     }
+    // So an ASCII name can only equal an ASCII name, which the scene check's index search counts
+    // on.
+    char32_t code = 0x80;
+    while (code <= 0x10FFFF && lowerCase(code) >= 0x80) {
+        ++code;
+    }
+    CHECK(code == 0x110000);
 }
 
 TEST_CASE("a byte that is no UTF-8 lower-cases to U+FFFD and never equals valid text") {

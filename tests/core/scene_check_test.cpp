@@ -24,7 +24,7 @@ const std::string sceneText =
     "readScript \":runtime:LIBRARIES:pose:acme:inj.pz2\"\r\n"         // there, read in
     "\t\tfile \"C:/Poser/Runtime/Textures/Acme/skin.jpg\"\n"          // there
     "objFile 1 Macintosh HD:P4:Runtime:Geometries:Acme:body.obj\r\n"  // there
-    "textureMap \"\\\\NAS\\x\\tile.jpg\" \r\n"                        // elsewhere
+    "textureMap \"\\\\NAS\\x\\til\xC3\xA9.jpg\" \r\n"                 // elsewhere
     "morphBinaryFile :Runtime:Acme:blend\r\n"  // no extension: any blend.* is a candidate
     "}";
 
@@ -40,7 +40,7 @@ const char* const indexLines[] = {
     "C:\\Poser\\Runtime\\Geometries\\Acme\\body.obj",
     "C:\\Other\\lashes.jpg",
     "C:\\Poser\\Runtime\\Textures\\Acme\\Lashes.JPG",
-    "C:\\Poser\\Runtime\\Textures\\Tiles\\tile.jpg",
+    "C:\\Poser\\Runtime\\Textures\\Tiles\\TIL\xC3\x89.JPG",  // a letter beyond ASCII in upper case
     "C:\\Elsewhere\\blend.pmd",
 };
 
@@ -135,8 +135,8 @@ TEST_CASE("a mended copy names the candidates, byte for byte the same elsewhere"
     std::string mendedText = sceneText;
     mendedText.replace(mendedText.find(":Runtime:Geometries:Acme:moved.obj"), 34,
                        "C:\\Backup\\Geometries\\Acme\\MOVED.OBJ");
-    mendedText.replace(mendedText.find("\\\\NAS\\x\\tile.jpg"), 16,
-                       ":Runtime:Textures:Tiles:tile.jpg");
+    mendedText.replace(mendedText.find("\\\\NAS\\x\\til\xC3\xA9.jpg"), 17,
+                       ":Runtime:Textures:Tiles:TIL\xC3\x89.JPG");
     mendedText.replace(mendedText.find(":Runtime:Acme:blend"), 19, "C:\\Elsewhere\\blend.pmd");
     for (const bool compressed : {false, true}) {
         CAPTURE(compressed);

@@ -125,3 +125,41 @@ TEST_CASE("long lines are passed over and references are capped") {
     CHECK(file.references.front().line == 3);
     CHECK(file.references.back().line == maxReferencesPerFile + 2);
 }
+
+TEST_CASE("a line reads alike wherever it stands in a large file") {
+    const TemporaryFolder folder;
+    // Keyframes, such as most of a scene is, put each line at another place in the reads.
+    const std::string keyframe = "\t\tk 1 0.5\r\n";
+    const std::string lines[] = {
+        "file a.jpg\rtextureMap b.jpg\r\nbumpMap \"c d.jpg\"\n\tobjFileGeom 0 0 :R:e.obj\r\r\n",
+        "  file caf\xC3\xA9.jpg\r\n",
+        "file caf\xE9.jpg\r\n",
+        "file a.jpg\r\nfile b\x01.jpg\r\nfile c.jpg\r\n",
+        "file a.jpg\r\n\r\nfile b.jpg\n",
+    };
+    std::string keyframes;
+    for (int i = 0; i < 400; ++i) {
+        keyframes += keyframe;
+    }
+    for (const std::string& line : lines) {
+        // Alone, the line lies in a file too short for the checks of whole blocks.
+        const SceneFile alone = readSceneFile(folder.writeFile("alone.pz2", "{\r\n" + line));
+        for (const std::size_t before : {370, 371, 372, 23831, 23832}) {
+            CAPTURE(line);
+            CAPTURE(before);
+            std::string text = "{\r\n";
+            for (std::size_t i = 0; i < before; ++i) {
+                text += keyframe;
+            }
+            const SceneFile file =
+                readSceneFile(folder.writeFile("large.pz2", text + line + keyframes));
+            CHECK(file.status == alone.status);
+            CHECK(file.ansi == alone.ansi);
+            REQUIRE(file.references.size() == alone.references.size());
+            for (std::size_t r = 0; r < file.references.size(); ++r) {
+                CHECK(file.references[r].line == alone.references[r].line + before);
+                CHECK(file.references[r].path == alone.references[r].path);
+            }
+        }
+    }
+}
