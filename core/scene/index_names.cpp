@@ -4,6 +4,7 @@
 #include "core/lookup/index_lines.h"
 #include "core/text/letter_case.h"
 #include "core/text/text_lines.h"
+#include "system/ansi_code_page.h"
 
 namespace {
 
@@ -60,10 +61,29 @@ void IndexNames::take(std::string_view line, std::string_view name,
     if (!keys.test(keyOf(name)) && isAscii(name)) {
         return;
     }
+    if (!isValidUtf8(line)) {
+        takeAnsi(line, &names == &fullNames);
+        return;
+    }
     lowered.clear();
     appendLowerCaseUtf8(lowered, name);
     const auto entry = names.find(lowered);
     if (entry != names.end() && isPathText(line)) {
         found[entry->second].emplace_back(line);
+    }
+}
+
+// A line that an earlier release wrote in the ANSI code page is read in it, as the look-up reads
+// it: only a line that may match pays for the test.
+void IndexNames::takeAnsi(std::string_view line, bool fullName) {
+    const std::string converted = utf8FromAnsiCodePage(line);
+    if (!isValidUtf8(converted)) {
+        return;  // no text in either, as on a system whose code page is UTF-8
+    }
+    const std::string_view name = fileNamePart(converted);
+    if (fullName) {
+        take(converted, name, fullNames, fullKeys);
+    } else {
+        take(converted, name.substr(0, name.find('.')), baseNames, baseKeys);
     }
 }

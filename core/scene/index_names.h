@@ -28,6 +28,7 @@ private:
 
     void take(std::string_view line, std::string_view name,
               const std::unordered_map<std::string, std::size_t>& names, const Keys& keys);
+    void takeAnsi(std::string_view line, bool fullName);
 
     std::unordered_map<std::string, std::size_t> fullNames;
     std::unordered_map<std::string, std::size_t> baseNames;
