@@ -105,6 +105,8 @@ void Form1Window::createControls() {
     Text2 = addControl(WC_EDITW, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, idText2,
                        {120, 360, 3735, 375});
     SetWindowSubclass(Text2, clickTextBox, 0, reinterpret_cast<DWORD_PTR>(&text2Pressed));
+    // The box holds what the look-up pastes, whole: an edit box's own limit is 30,000 characters.
+    SendMessageW(Text2, EM_SETLIMITTEXT, 0, 0);
     Text1 = addControl(WC_EDITW,
                        WS_BORDER | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
                            ES_AUTOHSCROLL | ES_AUTOVSCROLL | WS_TABSTOP,
