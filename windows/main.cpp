@@ -7,6 +7,7 @@
 #include "windows/form1_window.h"
 #include "windows/message_box.h"
 #include "windows/message_loop.h"
+#include "windows/scene_file_chooser.h"
 
 namespace {
 
@@ -80,16 +81,29 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     Window::registerClasses(instance);
     const std::vector<std::string> arguments = programArguments(0, nullptr);
-    if (arguments.size() > 1 && arguments[1].starts_with("--")) {
+    // As the Start menu's "Check a scene file" asks: the file is chosen in a dialog.
+    const bool asksForScene = arguments.size() == 2 && arguments[1] == "--check-window";
+    if (arguments.size() > 1 && arguments[1].starts_with("--") && !asksForScene) {
         return pointToCommandLine();
     }
-    const std::vector<std::string> files = filesToCheck(arguments);
+    std::vector<std::string> files =
+        asksForScene ? std::vector<std::string>{} : filesToCheck(arguments);
     Form1Window form;
     if (!form.Form_Load()) {
+        if (asksForScene) {
+            files = {chooseSceneFile(nullptr)};
+            if (files.front().empty()) {
+                return 0;  // cancelled: the copy that runs is left as it is
+            }
+        }
         handOver(files);
         return 0;
     }
     form.show();
+    if (asksForScene) {
+        files = {chooseSceneFile(form.handle())};
+        std::erase(files, std::string());  // cancelled: the main window stays
+    }
     for (const std::string& file : files) {
         form.checkScene(file);
     }
