@@ -11,6 +11,8 @@ SetCompressor /SOLID lzma
 ; Explorer's "Open with" lists the program for the Poser files it names here.
 !define APPLICATION_KEY "Software\Classes\Applications\Quobbin.exe"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+; The file to check asked for in the system's open-file dialog.
+!define CHECK_SHORTCUT "$SMPROGRAMS\${NAME} - Check a scene file.lnk"
 
 Name "${NAME} ${RELEASE}"
 OutFile "${OUTFILE}"
@@ -50,6 +52,7 @@ Section
   File "${STAGED}/Quobbin.exe" "${STAGED}/quobbin-cli.exe" "${STAGED}/readme.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\Quobbin.exe"
+  CreateShortcut "${CHECK_SHORTCUT}" "$INSTDIR\Quobbin.exe" "--check-window"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${NAME}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
@@ -83,6 +86,7 @@ Section Uninstall
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "${SHORTCUT}"
+  Delete "${CHECK_SHORTCUT}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   DeleteRegKey HKLM "${APPLICATION_KEY}"
 SectionEnd

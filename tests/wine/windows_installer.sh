@@ -6,14 +6,15 @@
 prefix=$1 setup=$2 portable=$3 version=$4
 c=$prefix/drive_c
 folder="$c/Program Files/Poser Quobbin"
-shortcut="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Poser Quobbin.lnk"
+menu="$c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+shortcut="$menu/Poser Quobbin.lnk" check_shortcut="$menu/Poser Quobbin - Check a scene file.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Poser Quobbin'
 open_with_key='HKLM\Software\Classes\Applications\Quobbin.exe'
 fail() { echo "FAILED: $*"; exit 1; }
 # The uninstaller runs in place, and so is waited for, only when " _?=" and its folder stand
 # unquoted, as Wine would quote an argument: a batch file gives its command line.
 uninstaller=$(mktemp --suffix=.bat)
-trap 'rm -rf "$uninstaller" "$folder" "$shortcut" "$c/ol"' EXIT
+trap 'rm -rf "$uninstaller" "$folder" "$shortcut" "$check_shortcut" "$c/ol"' EXIT
 printf '@"%s\\uninstall.exe" /S _?=%s\r\n' 'C:\Program Files\Poser Quobbin' \
     'C:\Program Files\Poser Quobbin' >"$uninstaller"
 wine() {  # no menu entries on the Linux desktop for the shortcut
@@ -31,6 +32,7 @@ wine "$setup" /S || fail "the installer"
 for f in Quobbin.exe quobbin-cli.exe uninstall.exe; do [ -f "$folder/$f" ] || fail "no $f"; done
 x86_64-w64-mingw32-objdump -h "$folder/Quobbin.exe" | grep -q debug && fail "not stripped"
 grep -qaF 'C:\Program Files\Poser Quobbin\Quobbin.exe' "$shortcut" || fail "no shortcut"
+tr -d '\000' <"$check_shortcut" | grep -qF -- --check-window || fail "no shortcut that asks for a scene"
 registered "$uninstall_key" QuietUninstallString \
     '"C:\Program Files\Poser Quobbin\uninstall.exe" /S' || fail "not in Programs and Features"
 registered "$open_with_key\\shell\\open\\command" '(Default)' \
@@ -41,7 +43,7 @@ got=$(wine "$folder/quobbin-cli.exe" --version | tr -d '\r')
 mkdir -p "$c/ol" && printf 'C:\\Poser\r\n' >"$c/ol/zz"
 wine cmd /c "Z:$(echo "$uninstaller" | tr / '\\')" || fail "the uninstaller"
 [ "$(ls "$folder")" = uninstall.exe ] || fail "left installed: $(ls "$folder")"
-[ -e "$shortcut" ] && fail "the shortcut is left"
+[ -e "$shortcut" ] || [ -e "$check_shortcut" ] && fail "a shortcut is left"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "left in Programs and Features"
 wine reg query "$open_with_key" >/dev/null 2>&1 && fail "left in Open with"
 [ -f "$c/ol/zz" ] || fail "the settings are gone"
