@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from urllib.parse import quote
 
 from Xlib import X, display as xdisplay, protocol
 
@@ -161,6 +162,55 @@ class Session:
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         window.send_event(event, event_mask=X.NoEventMask)
         self.x.flush()
+
+    def drop_files(self, wid, paths, x=20, y=20):
+        """Drags files from another program and drops them at (x, y) in the window, as a file
+        manager does, by the XDND protocol: this session plays the drag's source."""
+        atom = self.x.intern_atom
+        uri_list = atom("text/uri-list")
+        root = self.x.screen().root
+        source = root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+        target = self.x.create_resource_object("window", wid)
+        at = root.translate_coords(target, x, y)
+
+        def send(kind, *data):
+            event = protocol.event.ClientMessage(window=target, client_type=atom(kind),
+                                                 data=(32, [*data, 0, 0, 0, 0][:5]))
+            target.send_event(event, event_mask=X.NoEventMask)
+            self.x.flush()
+
+        def answer(kind):
+            """Waits for the target's message, serving its request for the files meanwhile."""
+            deadline = time.monotonic() + 10
+            while time.monotonic() < deadline:
+                if not self.x.pending_events():
+                    time.sleep(0.02)
+                    continue
+                event = self.x.next_event()
+                if event.type == X.SelectionRequest:
+                    serve(event)
+                elif event.type == X.ClientMessage and event.client_type == atom(kind):
+                    return event
+            raise Failure("the window did not answer the drop with " + kind)
+
+        def serve(request):
+            text = "".join("file://%s\r\n" % quote(path) for path in paths).encode()
+            request.requestor.change_property(request.property, uri_list, 8, text)
+            notify = protocol.event.SelectionNotify(
+                time=request.time, requestor=request.requestor, selection=request.selection,
+                target=request.target, property=request.property)
+            request.requestor.send_event(notify)
+            self.x.flush()
+
+        source.set_selection_owner(atom("XdndSelection"), X.CurrentTime)
+        send("XdndEnter", source.id, 5 << 24, uri_list)
+        send("XdndPosition", source.id, 0, at.x << 16 | at.y,
+             X.CurrentTime, atom("XdndActionCopy"))
+        status = answer("XdndStatus")
+        check(status.data[1][1] & 1, "the window does not take the dropped files")
+        send("XdndDrop", source.id, 0, X.CurrentTime)
+        answer("XdndFinished")
+        source.destroy()
 
     def screenshot(self, path, wid=None):
         os.makedirs(os.path.dirname(path) or ".", exist_ok=True)

@@ -1,7 +1,8 @@
 """The desktop entry's action "Check a scene file" starts the program, which asks for a Poser
 file in a file chooser and checks it in a window of its own over the main window; Enter on a
-missing file's candidate puts its path on the clipboard. Given to a second start, as "Open with"
-gives it, or chosen in the action's chooser of a second start, the running copy checks it."""
+missing file's candidate puts its path on the clipboard. A file dropped onto the main window is
+checked too. Given to a second start, as "Open with" gives it, or chosen in the action's chooser
+of a second start, the running copy checks it."""
 import os
 import shlex
 
@@ -41,12 +42,15 @@ def test(session):
     write(session, "ol/oz", FIGURE.encode() + b"\r\n")
     scene = b"{\r\nfigureResFile :Runtime:Geometries:Figure.obj\r\n}\r\n"
     first = session.start(*action_arguments("check-scene"))
-    session.window(MAIN_WINDOW)
+    main = session.window(MAIN_WINDOW)
     choose_in_chooser(session, write(session, "studio.pz3", scene))
     studio = session.window(r"^Poser Quobbin  -  studio\.pz3$")
     session.xdotool("windowfocus", "--sync", studio)
     session.key("Down", "Down", "Return")  # the missing file, its first candidate, chosen
     wait_for(lambda: session.clipboard() == FIGURE, "the candidate on the clipboard")
+
+    session.drop_files(main, [write(session, "Scenes/dropped.pz3", scene)])
+    session.window(r"^Poser Quobbin  -  dropped\.pz3$")
 
     second = session.start(write(session, "Scenes/pose.pz3", scene))
     check(second.wait(timeout=10) == 0, "a second start with a file did not exit with status 0")
