@@ -40,6 +40,7 @@ def write(session, relative, content=b""):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as out:
         out.write(content)
+    return path
 
 
 def read(session, relative):
@@ -127,6 +128,11 @@ def check_scene_in_running_copy(session, main):
     session.key("Down", "Return")  # the missing file's first candidate, the likeliest
     clipboard_becomes(session, "C:\\Poser Test\\Runtime\\Geometries\\Ünï\\Figure.obj")
     save_screenshot(session, "windows_scene_check", studio)
+    session.key("Escape")
+    wait_for(lambda: not session.windows(r"^Poser Quobbin  -  "), "the scene's window to close")
+    # Dropped from a file manager on the X side, which Wine passes on as dropped files.
+    session.drop_files(main, [write(session, "Scenes/dropped.pz3", b"{\r\n}\r\n")])
+    session.window(r"^Poser Quobbin  -  dropped\.pz3$")
     session.key("Escape")
     wait_for(lambda: not session.windows(r"^Poser Quobbin  -  "), "the scene's window to close")
     # The Start menu's "Check a scene file" asks for the file in the system's dialog.
