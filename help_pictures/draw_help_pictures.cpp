@@ -10,7 +10,7 @@
 #include "app/floppy_icon.h"
 #include "help_pictures/help_pictures.h"
 #include "help_pictures/icon_file.h"
-#include "setup/help_picture_texts.h"
+#include "core/forms/help_picture_texts.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "help_pictures/picture_drawing.h"
 #include "platform/click_text_box.h"
 #include "platform/results_box.h"
-#include "setup/help_picture_texts.h"
+#include "core/forms/help_picture_texts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 // The pictures of the three help pages, drawn at the build from a real main window, in the
 // window program's style, at the pixel ratio this program runs at. Their captions are the
-// texts of setup/help_picture_texts.h, which the help pages read aloud.
+// texts of core/forms/help_picture_texts.h, which the help pages read aloud.
 
 // Page 1, 500 x 500: the main window, and the three steps of setting up.
 QPixmap drawSetupPicture();

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/forms/help_picture_texts.h"
 #include "platform/window_rules.h"
-#include "setup/help_picture_texts.h"
 
 namespace {
 
@@ -32,19 +32,6 @@ QPixmap drawnPicture(const HelpPictureTexts& picture) {
     return drawn;
 }
 
-// The captions as read aloud: each numbered caption on a line of its own, then the note.
-QString readAloud(const HelpPictureTexts& picture) {
-    QStringList lines;
-    for (std::size_t i = 0; i < picture.numbered.size(); ++i) {
-        lines.append(QString::number(i + 1) + QStringLiteral(". ") +
-                     QString::fromUtf8(picture.numbered[i]));
-    }
-    if (!picture.note.empty()) {
-        lines.append(QString::fromUtf8(picture.note));
-    }
-    return lines.join(u'\n');
-}
-
 }  // namespace
 
 HelpPage::HelpPage(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
@@ -58,7 +45,7 @@ HelpPage::HelpPage(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwi
     Picture->setPixmap(drawn);
     Picture->setGeometry(QRect(QPoint(0, 0), drawn.deviceIndependentSize().toSize()));
     Picture->setAccessibleName(QString::fromUtf8(picture.summary));
-    Picture->setAccessibleDescription(readAloud(picture));
+    Picture->setAccessibleDescription(QString::fromStdString(spokenCaptions(picture)));
 }
 
 QPixmap HelpPage::picture() const {

@@ -2,13 +2,16 @@
 
 #include <commctrl.h>
 
+#include "system/wide_text.h"
+
 namespace {
 
 constexpr COLORREF nextButtonFace = RGB(255, 255, 0);
 
 class Form4Window final : public HelpPageWindow {
 public:
-    explicit Form4Window(HelpPageSet& pages) : HelpPageWindow(pages, 7530, 7260, L"PAGE1") {
+    explicit Form4Window(HelpPageSet& pages)
+        : HelpPageWindow(pages, 7530, 7260, L"PAGE1", setupPicture) {
         drawWith(form4.Caption, hwnd, Shows::Caption);
         Label1 = addControl(WC_STATICW, label, 0, {3600, 120, 1695, 495},
                             {L"MS Sans Serif", 1800, true});
@@ -26,7 +29,8 @@ private:
 
 class Form5Window final : public HelpPageWindow {
 public:
-    explicit Form5Window(HelpPageSet& pages) : HelpPageWindow(pages, 7140, 8820, L"PAGE2") {
+    explicit Form5Window(HelpPageSet& pages)
+        : HelpPageWindow(pages, 7140, 8820, L"PAGE2", fileNamePicture) {
         drawWith(form5.Caption, hwnd, Shows::Caption);
         drawWith(form5.Command1, addNextButton(idNext, 5760), Shows::Text);
     }
@@ -39,7 +43,8 @@ private:
 
 class Form6Window final : public HelpPageWindow {
 public:
-    explicit Form6Window(HelpPageSet& pages) : HelpPageWindow(pages, 7500, 7425, L"PAGE3") {
+    explicit Form6Window(HelpPageSet& pages)
+        : HelpPageWindow(pages, 7500, 7425, L"PAGE3", findFilesPicture) {
         drawWith(form6.Caption, hwnd, Shows::Caption);
     }
 
@@ -50,12 +55,18 @@ private:
 }  // namespace
 
 HelpPageWindow::HelpPageWindow(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
-                               const wchar_t* picture)
+                               const wchar_t* bitmap, const HelpPictureTexts& picture)
     : pages(pages) {
     create(L"QuobbinWindow", Border::Dialog, pages.owner.handle(), clientWidthTwips,
            clientHeightTwips, GetSysColor(COLOR_BTNFACE));
     setPicture(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(GetModuleHandleW(nullptr), bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    // What the picture says, for a screen reader: a control over the picture that draws
+    // nothing and lets clicks through, made first so that the page's controls stand in front.
+    const HWND Picture =
+        addControl(WC_STATICW, SS_OWNERDRAW, 0, {0, 0, clientWidthTwips, clientHeightTwips});
+    SetWindowTextW(
+        Picture, wideText(std::string(picture.summary) + ".\n" + spokenCaptions(picture)).c_str());
 }
 
 HWND HelpPageWindow::addNextButton(int id, int leftTwips) {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/forms/help_pages.h"
+#include "core/forms/help_picture_texts.h"
 #include "windows/window.h"
 
 class HelpPageSet;
@@ -17,7 +18,7 @@ public:
 
 protected:
     HelpPageWindow(HelpPageSet& pages, int clientWidthTwips, int clientHeightTwips,
-                   const wchar_t* picture);
+                   const wchar_t* bitmap, const HelpPictureTexts& picture);
     HWND addNextButton(int id, int leftTwips);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void Next_Click() {}

@@ -251,8 +251,11 @@ LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return colourOf(message, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-        case WM_DRAWITEM:
-            drawFace(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM:  // a coloured button's face; an owner-drawn label draws nothing
+            if (const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+                item.CtlType == ODT_BUTTON) {
+                drawFace(item);
+            }
             return TRUE;
         case WM_DPICHANGED:
             dpi = HIWORD(wParam);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 // What each help picture shows, in words. The program that draws the pictures writes the
@@ -66,3 +67,6 @@ static_assert(fileNamePicture.summary.find(help_picture_texts::missingFile) !=
               std::string_view::npos);
 static_assert(findFilesPicture.summary.find(help_picture_texts::missingName) !=
               std::string_view::npos);
+
+// The captions as read aloud: each numbered caption on a line of its own, then the note.
+std::string spokenCaptions(const HelpPictureTexts& picture);
