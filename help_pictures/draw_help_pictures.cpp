@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "app/floppy_icon.h"
+#include "core/forms/help_picture_texts.h"
 #include "help_pictures/help_pictures.h"
 #include "help_pictures/icon_file.h"
-#include "core/forms/help_picture_texts.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "app/form1_window.h"
+#include "core/forms/help_picture_texts.h"
 #include "help_pictures/locate_file_dialog.h"
 #include "help_pictures/picture_drawing.h"
 #include "platform/click_text_box.h"
 #include "platform/results_box.h"
-#include "core/forms/help_picture_texts.h"
 
 namespace {
 
