@@ -18,8 +18,7 @@ public:
     void draw(const Control& shown) override {
         SendMessageW(list, CB_SELECTSTRING, WPARAM(-1),
                      reinterpret_cast<LPARAM>(wideText(shown.text()).c_str()));
-        EnableWindow(list, shown.enabled());
-        ShowWindow(list, shown.visible() ? SW_SHOWNA : SW_HIDE);
+        drawState(list, shown);
     }
 
 private:
@@ -49,8 +48,7 @@ public:
         SendMessageW(list, LB_SETTOPINDEX, WPARAM(open), 0);
         SendMessageW(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, TRUE);
-        EnableWindow(list, shown.enabled());
-        ShowWindow(list, shown.visible() ? SW_SHOWNA : SW_HIDE);
+        drawState(list, shown);
     }
 
     std::string drivePathAt(int row) const {

@@ -53,14 +53,18 @@ public:
         if (shows == Shows::CheckBox) {
             SendMessageW(control, BM_SETCHECK, shown.checked() ? BST_CHECKED : BST_UNCHECKED, 0);
         }
-        EnableWindow(control, shown.enabled());
-        ShowWindow(control, shown.visible() ? SW_SHOWNA : SW_HIDE);
+        drawState(control, shown);
     }
 
 private:
     HWND control;
     Shows shows;
 };
+
+void drawState(HWND control, const Control& shown) {
+    EnableWindow(control, shown.enabled());
+    ShowWindow(control, shown.visible() ? SW_SHOWNA : SW_HIDE);
+}
 
 std::wstring windowText(HWND window) {
     std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -74,7 +78,7 @@ Window::~Window() {
     if (hwnd != nullptr) {
         DestroyWindow(hwnd);
     }
-    for (const auto& [spec, font] : fonts) {
+    for (const auto& [face, font] : fonts) {
         DeleteObject(font);
     }
     if (backgroundBrush != nullptr) {
@@ -178,7 +182,7 @@ void Window::layOut() {
                      pixels(control.place.height), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control.control, WM_SETFONT, WPARAM(fontOf(control.font)), TRUE);
     }
-    for (const auto& [spec, font] : old) {
+    for (const auto& [face, font] : old) {
         DeleteObject(font);
     }
 }

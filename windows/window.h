@@ -11,6 +11,9 @@
 
 class DrawnControl;
 
+// Whether a control takes input and shows, as the handlers left it.
+void drawState(HWND control, const Control& shown);
+
 // A window's text, as controls keep it.
 std::wstring windowText(HWND window);
 

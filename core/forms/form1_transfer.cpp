@@ -1,14 +1,8 @@
-#include "core/drives/drive_paths.h"
 #include "core/forms/form1.h"
 
 // What every number button does, with the path stored for it by the last look-up.
 void Form1::sendStoredPath(const std::string& storedPath) {
-    if (isDrivePath(storedPath)) {
-        host.clearClipboard();
-        host.setClipboardText(storedPath);
-    } else {
-        host.MsgBox("Can't send information.", MsgBoxButtons::OkOnly);
-    }
+    sendPath(host, storedPath);
 }
 
 void Form1::Command9_Click() {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/drives/drive_paths.h"
+
 // The answers of a message box, as the program's shared `ans` holds them.
 constexpr int vbOK = 1;
 constexpr int vbYes = 6;
@@ -36,3 +38,15 @@ public:
 protected:
     ~FormHost() = default;
 };
+
+// A chosen path to the clipboard, for Poser's dialog to take: only a drive path goes there, as
+// the dialog opens nothing else. Both the main window and the scene check send paths so.
+template <typename Host>
+void sendPath(Host& host, const std::string& path) {
+    if (isDrivePath(path)) {
+        host.clearClipboard();
+        host.setClipboardText(path);
+    } else {
+        host.MsgBox("Can't send information.", MsgBoxButtons::OkOnly);
+    }
+}

@@ -1,7 +1,6 @@
 #include "core/forms/scene_check_form.h"
 
 #include "core/drives/data_files.h"
-#include "core/drives/drive_paths.h"
 #include "core/forms/form1.h"
 #include "core/forms/program_title.h"
 #include "core/scene/scene_mender.h"
@@ -63,13 +62,7 @@ std::string SceneCheckForm::summary() const {
 }
 
 void SceneCheckForm::Candidate_Click(std::size_t i, std::size_t n) {
-    const std::string& path = missingFiles.at(i).candidates.at(n);
-    if (isDrivePath(path)) {
-        host.clearClipboard();
-        host.setClipboardText(path);
-    } else {
-        host.MsgBox("Can't send information.", MsgBoxButtons::OkOnly);
-    }
+    sendPath(host, missingFiles.at(i).candidates.at(n));
 }
 
 void SceneCheckForm::Command1_Click() {

@@ -125,6 +125,18 @@ class Session:
         """A path on drive c:, given with forward slashes."""
         return os.path.join(self.drive_c, relative)
 
+    def write_file(self, relative, content=b""):
+        """Writes a file on drive c:, its folders made; gives its host path."""
+        path = self.host_path(relative)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as out:
+            out.write(content)
+        return path
+
+    def read_file(self, relative):
+        with open(self.host_path(relative), "rb") as data:
+            return data.read()
+
     # Windows.
     def xdotool(self, *args, check_rc=True):
         result = subprocess.run(["xdotool", *map(str, args)], env=self.env,

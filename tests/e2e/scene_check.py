@@ -13,14 +13,6 @@ ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "desktop", "quobbin.
 CHOOSER = r"^Check a scene file$"
 
 
-def write(session, relative, content=b""):
-    path = session.host_path(relative)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as file:
-        file.write(content)
-    return path
-
-
 def action_arguments(action):
     """The arguments of the program on the Exec line of the desktop entry's action."""
     with open(ENTRY, encoding="utf-8") as entry:
@@ -37,26 +29,26 @@ def choose_in_chooser(session, path):
 
 
 def test(session):
-    write(session, "Poser/Runtime/Geo/Figure.obj")
-    write(session, "ol/zz", b"C:\\Poser\r\n")
-    write(session, "ol/oz", FIGURE.encode() + b"\r\n")
+    session.write_file("Poser/Runtime/Geo/Figure.obj")
+    session.write_file("ol/zz", b"C:\\Poser\r\n")
+    session.write_file("ol/oz", FIGURE.encode() + b"\r\n")
     scene = b"{\r\nfigureResFile :Runtime:Geometries:Figure.obj\r\n}\r\n"
     first = session.start(*action_arguments("check-scene"))
     main = session.window(MAIN_WINDOW)
-    choose_in_chooser(session, write(session, "studio.pz3", scene))
+    choose_in_chooser(session, session.write_file("studio.pz3", scene))
     studio = session.window(r"^Poser Quobbin  -  studio\.pz3$")
     session.xdotool("windowfocus", "--sync", studio)
     session.key("Down", "Down", "Return")  # the missing file, its first candidate, chosen
     wait_for(lambda: session.clipboard() == FIGURE, "the candidate on the clipboard")
 
-    session.drop_files(main, [write(session, "Scenes/dropped.pz3", scene)])
+    session.drop_files(main, [session.write_file("Scenes/dropped.pz3", scene)])
     session.window(r"^Poser Quobbin  -  dropped\.pz3$")
 
-    second = session.start(write(session, "Scenes/pose.pz3", scene))
+    second = session.start(session.write_file("Scenes/pose.pz3", scene))
     check(second.wait(timeout=10) == 0, "a second start with a file did not exit with status 0")
     session.window(r"^Poser Quobbin  -  pose\.pz3$")
     third = session.start(*action_arguments("check-scene"))
-    choose_in_chooser(session, write(session, "Scenes/hair.hr2", scene))
+    choose_in_chooser(session, session.write_file("Scenes/hair.hr2", scene))
     check(third.wait(timeout=10) == 0, "a second start by the action did not exit with status 0")
     session.window(r"^Poser Quobbin  -  hair\.hr2$")
     check(first.poll() is None, "the first copy ended when the others started")

@@ -2,7 +2,6 @@
 opened by double clicks, "Set Poser"), "Update" answered with Yes, a look-up with one match and
 one with several, a double click, a number button; then paging through the help. Each step is
 checked through the clipboard and the files on disk, and a screenshot of each window is saved."""
-import os
 import time
 
 from quobbin_e2e import (HELP_PAGES, MAIN_WINDOW, MESSAGE_BOX, NUMBER_BUTTONS, SETUP_DIALOG,
@@ -24,11 +23,6 @@ INDEX = (b"C:\\Content\\Poser 5\\Runtime\\Geometries\\Figure.obj\r\n"
          b"C:\\Content\\Poser 5\\Runtime\\Textures\\Old\\Skin.jpg\r\n")
 
 
-def read(session, relative):
-    with open(session.host_path(relative), "rb") as data:
-        return data.read()
-
-
 def set_poser_folder(session, main):
     dialog = press_set(session, main)
     check(owner(session, dialog) == main, "the dialog is not kept with the main window")
@@ -38,14 +32,15 @@ def set_poser_folder(session, main):
     save_screenshot(session, "poser_folder_dialog", dialog)
     press_set_poser(session, dialog)
     wait_for(lambda: not session.windows(SETUP_DIALOG), "the dialog to hide")
-    check(read(session, "ol/zz") == b"C:\\Content\\Poser 5\r\n",
-          "c:\\ol\\zz holds %r" % read(session, "ol/zz"))
+    settings = session.read_file("ol/zz")
+    check(settings == b"C:\\Content\\Poser 5\r\n", "c:\\ol\\zz holds %r" % settings)
 
 
 def update(session, main):
     press_update(session, main)
     wait_for(lambda: session.window_name(main) == "Poser Quobbin", "the scan to end")
-    check(read(session, "ol/oz") == INDEX, "c:\\ol\\oz holds %r" % read(session, "ol/oz"))
+    index = session.read_file("ol/oz")
+    check(index == INDEX, "c:\\ol\\oz holds %r" % index)
 
 
 def look_up_files(session, main):
@@ -78,9 +73,7 @@ def page_through_help_and_close(session, main):
 
 def test(session):
     for relative in CONTENT:
-        path = session.host_path("Content/Poser 5/" + relative)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        open(path, "wb").close()
+        session.write_file("Content/Poser 5/" + relative)
     session.start()
     main = session.window(MAIN_WINDOW)
 

@@ -35,19 +35,6 @@ class WineSession(Session):
         return process
 
 
-def write(session, relative, content=b""):
-    path = session.host_path(relative)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as out:
-        out.write(content)
-    return path
-
-
-def read(session, relative):
-    with open(session.host_path(relative), "rb") as data:
-        return data.read()
-
-
 def set_poser_folder(session, main):
     """Opens C:\\Poser Test with the keys (rows C:\\, ol, Poser Test, ...) and sets it."""
     dialog = press_set(session, main)
@@ -57,7 +44,8 @@ def set_poser_folder(session, main):
     save_screenshot(session, "windows_poser_folder_dialog", dialog)
     press_set_poser(session, dialog)
     wait_for(lambda: not session.windows(SETUP_DIALOG), "the dialog to hide")
-    check(read(session, "ol/zz") == b"C:\\Poser Test\r\n", "zz holds %r" % read(session, "ol/zz"))
+    settings = session.read_file("ol/zz")
+    check(settings == b"C:\\Poser Test\r\n", "zz holds %r" % settings)
 
 
 def update(session, main):
@@ -68,9 +56,9 @@ def update(session, main):
 def test(session):
     for relative in ["ol", "Poser Test"]:
         subprocess.run(["rm", "-rf", session.host_path(relative)], check=True)
-    write(session, "Poser Test/Runtime/Geometries/Ünï/Figure.obj")
-    write(session, "Poser Test/Runtime/Libraries/Character/Figure.cr2")
-    write(session, "Poser Test/Runtime/Textures/Old/Figure.obj")
+    session.write_file("Poser Test/Runtime/Geometries/Ünï/Figure.obj")
+    session.write_file("Poser Test/Runtime/Libraries/Character/Figure.cr2")
+    session.write_file("Poser Test/Runtime/Textures/Old/Figure.obj")
     session.start()
     main = session.window(MAIN_WINDOW, timeout=60)
     wait_for(lambda: os.path.isdir(session.host_path("ol")), "C:\\ol to be made")
@@ -81,12 +69,12 @@ def test(session):
     wait_for(lambda: not session.windows(HELP_PAGES[2]), "page 3 to close")
 
     update(session, main)
-    index = read(session, "ol/oz")
+    index = session.read_file("ol/oz")
     check(index.startswith("C:\\Poser Test\\Runtime\\Geometries\\Ünï\\Figure.obj\r\n".encode()),
           "the index holds %r" % index)
     session.click(main, *MULTI_TASK_BOX)
     update(session, main)
-    check(read(session, "ol/oz") == index, "a Multi-task Update wrote another index")
+    check(session.read_file("ol/oz") == index, "a Multi-task Update wrote another index")
 
     look_up(session, main, "FIGURE.OBJ")  # two matches, for the number buttons to choose
     press_until(session, lambda: session.click(main, *NUMBER_BUTTONS[1]),
@@ -119,7 +107,7 @@ def press_until(session, press, text):
 
 def check_scene_in_running_copy(session, main):
     """Explorer's "Open with" starts a second copy with the file: the running copy checks it."""
-    write(session, "Scenes/studio.pz3",
+    session.write_file("Scenes/studio.pz3",
           b"{\r\nfigureResFile :Runtime:Geometries:Moved:Figure.obj\r\n}\r\n")
     second = session.start("C:\\Scenes\\studio.pz3")
     check(second.wait(timeout=60) == 0, "a second start failed")
@@ -131,12 +119,12 @@ def check_scene_in_running_copy(session, main):
     session.key("Escape")
     wait_for(lambda: not session.windows(r"^Poser Quobbin  -  "), "the scene's window to close")
     # Dropped from a file manager on the X side, which Wine passes on as dropped files.
-    session.drop_files(main, [write(session, "Scenes/dropped.pz3", b"{\r\n}\r\n")])
+    session.drop_files(main, [session.write_file("Scenes/dropped.pz3", b"{\r\n}\r\n")])
     session.window(r"^Poser Quobbin  -  dropped\.pz3$")
     session.key("Escape")
     wait_for(lambda: not session.windows(r"^Poser Quobbin  -  "), "the scene's window to close")
     # The Start menu's "Check a scene file" asks for the file in the system's dialog.
-    write(session, "Scenes/pose.pz2", b"{\r\n}\r\n")
+    session.write_file("Scenes/pose.pz2", b"{\r\n}\r\n")
     third = session.start("--check-window")
     session.window(r"^Check a scene file$")
     session.xdotool("type", "--delay", "20", "C:\\Scenes\\pose.pz2")
@@ -152,13 +140,13 @@ def closed_mid_scan(session, main, index):
     index stays, and no temporary one."""
     for folder in range(200):
         for file in range(100):
-            write(session, "Poser Test/Runtime/Big/%d/Prop %d.pp2" % (folder, file))
+            session.write_file("Poser Test/Runtime/Big/%d/Prop %d.pp2" % (folder, file))
     press_update(session, main)
     wait_for(lambda: session.window_name(main) != "Poser Quobbin", "the scan to start")
     session.close_box(main)
     wait_for(lambda: all(p.poll() is not None for p in session.processes), "the program to end",
              60)
-    check(read(session, "ol/oz") == index, "closing mid-scan changed the index")
+    check(session.read_file("ol/oz") == index, "closing mid-scan changed the index")
     check(not os.path.exists(session.host_path("ol/oz.new")), "a temporary index was left")
 
 
